@@ -1,0 +1,17 @@
+# GoogleTest in both builds: the Debian package natively, compiled from its
+# sources with the cross compiler for Windows. Test programs link GTEST_LIBRARIES.
+if(WIN32)
+  set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  set(GTEST_LIBRARIES gtest)
+else()
+  find_package(GTest REQUIRED)
+  set(GTEST_LIBRARIES GTest::gtest)
+endif()
+
+# Natively, the portable code and its tests run under AddressSanitizer and UBSan.
+set(CHECKED_FLAGS "")
+if(NOT WIN32)
+  set(CHECKED_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+endif()
