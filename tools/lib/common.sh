@@ -1,7 +1,7 @@
 # Shared by tools/test and tools/run: Debian packages, the two builds, and a
 # Wine session (virtual display, Wine prefix, persistent Wine server).
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-BUILD="$ROOT/build"
+BUILD="${BUILD:-$ROOT/build}"  # another folder may be given, e.g. for a second checkout of the work
 
 BUILD_PACKAGES=(cmake make g++ libgtest-dev googletest libbenchmark-dev g++-mingw-w64-x86-64-posix)
 WINE_PACKAGES=(wine wine64 xvfb xdotool imagemagick)
