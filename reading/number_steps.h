@@ -1,0 +1,35 @@
+// The steps of NumberText, each on its own: the 80-bit value decoded into
+// fields, the decimal digits and point position, and the layout as text.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+struct ExtendedFields {
+  bool negative;
+  int exponentField;          // 15 bits, bias 16383
+  std::uint64_t significand;  // with the explicit leading bit at the top
+};
+
+ExtendedFields DecodeExtended(long double value);
+
+inline constexpr int MaxSignificantDigits = 18;
+
+// |value| ~ 0.d1 d2 ... dn x 10^point
+struct DecimalDigits {
+  char digits[MaxSignificantDigits];  // n characters '0' to '9', not terminated
+  int count;                          // n, 1 to 18
+  int point;
+  bool negative;
+};
+
+// `count` must be 1 to 18.
+DecimalDigits ToDecimalDigits(long double value, int count);
+
+// The longest text: a sign, 18 digits, the point, "E", an exponent sign and
+// four exponent digits.
+inline constexpr std::size_t MaxNumberTextLength = 26;
+
+// Writes the text of `number` into `text` (room for MaxNumberTextLength
+// bytes, not terminated) and returns its length.
+std::size_t LayOutNumber(const DecimalDigits& number, char* text);

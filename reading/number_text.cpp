@@ -1,0 +1,192 @@
+#include "number_text.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "number_steps.h"
+
+namespace {
+
+// Powers of ten: exact small integers for the remainder of an exponent,
+// and the extended values nearest to 10^(8 * 2^i) for its binary digits
+// above that (the first two are exact).
+constexpr std::uint32_t SmallPowersOfTen[8] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000};
+constexpr long double LargePowersOfTen[10] = {1e8L,   1e16L,  1e32L,   1e64L,   1e128L,
+                                              1e256L, 1e512L, 1e1024L, 1e2048L, 1e4096L};
+constexpr int LargestPowerExponent = 4096;
+// The digit integer has 18 digits: it lies in [10^17, 10^18).
+constexpr long double DigitIntegerLow = 1e17L;
+constexpr long double DigitIntegerLimit = 1e18L;
+
+constexpr int ExponentBias = 16383;
+constexpr int ExponentFieldAllOnes = 0x7FFF;
+constexpr std::uint64_t ExplicitLeadingBit = std::uint64_t{1} << 63;
+constexpr std::uint64_t InfinitySignificand = ExplicitLeadingBit;
+
+// a x 10^m, rounding after each product.
+long double ScaleByPowerOfTen(long double a, int m) {
+  if (m > LargestPowerExponent) {
+    a *= LargePowersOfTen[9];
+    m -= LargestPowerExponent;
+  } else if (m < -LargestPowerExponent) {
+    a /= LargePowersOfTen[9];
+    m += LargestPowerExponent;
+  }
+  if (m == 0) return a;
+  const unsigned magnitude = m < 0 ? -m : m;
+  long double p = SmallPowersOfTen[magnitude % 8];
+  int entry = 0;
+  for (unsigned bits = magnitude / 8; bits != 0; bits >>= 1, ++entry) {
+    if (bits & 1) p *= LargePowersOfTen[entry];
+  }
+  return m > 0 ? a * p : a / p;
+}
+
+// The 18-digit integer of a x 10^(17 - k) for the decimal exponent k of a.
+// k starts as an estimate that can be one too high or one too low.
+std::uint64_t DigitInteger(long double a, int& k) {
+  long double y = std::nearbyint(ScaleByPowerOfTen(a, 17 - k));
+  if (y < DigitIntegerLow) {
+    // Estimate one too high (values just above a power of two below 1):
+    // scale again rather than multiply, to keep every digit exact.
+    --k;
+    y = std::nearbyint(ScaleByPowerOfTen(a, 17 - k));
+  }
+  if (y >= DigitIntegerLimit) {
+    y = std::nearbyint(y / SmallPowersOfTen[1]);
+    ++k;
+  }
+  return static_cast<std::uint64_t>(y);
+}
+
+DecimalDigits Fill(int count, char digit, int point, bool negative) {
+  DecimalDigits number{};
+  std::memset(number.digits, digit, count);
+  number.count = count;
+  number.point = point;
+  number.negative = negative;
+  return number;
+}
+
+char* WriteExponent(char* out, char sign, int exponent) {
+  *out++ = 'E';
+  *out++ = sign;
+  char reversed[4];
+  int length = 0;
+  do {
+    reversed[length++] = static_cast<char>('0' + exponent % 10);
+    exponent /= 10;
+  } while (exponent != 0);
+  while (length > 0) *out++ = reversed[--length];
+  return out;
+}
+
+}  // namespace
+
+ExtendedFields DecodeExtended(long double value) {
+  unsigned char bytes[10];
+  std::memcpy(bytes, &value, sizeof bytes);
+  std::uint64_t significand;
+  std::uint16_t signAndExponent;
+  std::memcpy(&significand, bytes, sizeof significand);
+  std::memcpy(&signAndExponent, bytes + 8, sizeof signAndExponent);
+  return {(signAndExponent & 0x8000) != 0, signAndExponent & 0x7FFF, significand};
+}
+
+DecimalDigits ToDecimalDigits(long double value, int count) {
+  const ExtendedFields fields = DecodeExtended(value);
+  const bool normal = (fields.significand & ExplicitLeadingBit) != 0;
+
+  // Zero, values below the normal range, not-a-number and unnormal patterns.
+  if (fields.exponentField == 0 ||
+      (fields.exponentField == ExponentFieldAllOnes && fields.significand != InfinitySignificand) ||
+      !normal) {
+    return Fill(count, '0', 1, false);
+  }
+  if (fields.exponentField == ExponentFieldAllOnes) {
+    return Fill(count, '9', 999, fields.negative);
+  }
+
+  // log10(2) to 16 bits; the product is floored (an arithmetic shift).
+  const int e = fields.exponentField - ExponentBias;
+  int k = (e * 0x4D10) >> 16;
+  const std::uint64_t n = DigitInteger(std::fabs(value), k);
+
+  // N's 18 digits and two more zeros; the first count + 1 are used.
+  char all[MaxSignificantDigits + 2];
+  std::uint64_t rest = n;
+  for (int i = MaxSignificantDigits - 1; i >= 0; --i) {
+    all[i] = static_cast<char>('0' + rest % 10);
+    rest /= 10;
+  }
+  all[MaxSignificantDigits] = all[MaxSignificantDigits + 1] = '0';
+
+  DecimalDigits number{};
+  std::memcpy(number.digits, all, count);
+  number.count = count;
+  number.negative = fields.negative;
+
+  // Round by the next digit alone, ties to even.
+  const char next = all[count];
+  const bool lastOdd = (number.digits[count - 1] - '0') % 2 != 0;
+  if (next > '5' || (next == '5' && lastOdd)) {
+    int i = count - 1;
+    while (i >= 0 && number.digits[i] == '9') number.digits[i--] = '0';
+    if (i >= 0) {
+      ++number.digits[i];
+    } else {
+      number.digits[0] = '1';
+      ++k;
+    }
+  }
+  number.point = k + 1;
+  return number;
+}
+
+std::size_t LayOutNumber(const DecimalDigits& number, char* text) {
+  const char* d = number.digits;
+  const int n = number.count;
+  const int p = number.point;
+  int s = n;
+  while (s > 0 && d[s - 1] == '0') --s;
+  if (s == 0) {
+    text[0] = '0';
+    return 1;
+  }
+
+  char* out = text;
+  if (number.negative) *out++ = '-';
+  const int z = p - s;
+  const int fractionDigits = s - p;
+  const bool exponentForm = (z > 0 && p > n) || (z < 0 && fractionDigits > n);
+  if (exponentForm) {
+    *out++ = d[0];
+    if (s > 1) {
+      *out++ = '.';
+      out = std::copy(d + 1, d + s, out);
+    }
+    out = z > 0 ? WriteExponent(out, '+', p - 1) : WriteExponent(out, '-', 1 - p);
+  } else if (z >= 0) {
+    out = std::copy(d, d + s, out);
+    out = std::fill_n(out, z, '0');
+  } else if (p > 0) {
+    out = std::copy(d, d + p, out);
+    *out++ = '.';
+    out = std::copy(d + p, d + s, out);
+  } else {
+    *out++ = '.';
+    out = std::fill_n(out, -p, '0');
+    out = std::copy(d, d + s, out);
+  }
+  return static_cast<std::size_t>(out - text);
+}
+
+ByteString NumberText(long double value, int digits) {
+  const int count = digits >= 1 && digits < MaxSignificantDigits ? digits : MaxSignificantDigits;
+  char work[32];  // the laid-out text before it gets its own storage
+  const std::size_t length = LayOutNumber(ToDecimalDigits(value, count), work);
+  ByteString text = ByteString::Allocate(static_cast<std::uint32_t>(length));
+  if (!text.empty()) std::memcpy(text.data(), work, length);
+  return text;
+}
