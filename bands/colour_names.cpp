@@ -1,0 +1,40 @@
+#include "colour_names.h"
+
+namespace {
+
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::optional<BandColour> ColourFromName(std::string_view name) {
+  // The American spelling is as common on resistor charts as the British one.
+  if (EqualIgnoringCase(name, "gray")) return BandColour::Grey;
+  for (int number = 0; number < BandColourCount; ++number) {
+    const auto colour = static_cast<BandColour>(number);
+    if (EqualIgnoringCase(name, ColourInfo(colour).buttonText.view())) return colour;
+  }
+  return std::nullopt;
+}
+
+std::string ColourName(BandColour colour) {
+  std::string name(ColourInfo(colour).buttonText.view());
+  for (char& c : name) c = LowerAscii(c);
+  return name;
+}
+
+std::string ColourNameList(std::span<const BandColour> colours) {
+  std::string list;
+  for (const BandColour colour : colours) {
+    if (!list.empty()) list += ", ";
+    list += ColourName(colour);
+  }
+  return list;
+}

@@ -1,0 +1,42 @@
+// Resistances as typed at the command line ("4.7k", "4k7", "R22", "2.2G ohm")
+// held as exact decimals, so that whether a colour code can show a value is
+// decided on its digits and never on a rounded binary number.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// value = digits x 10^exponent.
+struct Resistance {
+  std::string digits;  // significant digits: no leading or trailing "0"; empty for zero
+  int exponent = 0;
+};
+
+// The largest value any colour code shows: 999 G ohm (three White digits,
+// White multiplier).
+inline constexpr std::string_view LargestCodeValueText = "999 G ohm";
+
+struct ResistanceParse {
+  std::optional<Resistance> value;
+  std::string error;  // when there is no value: what is wrong with the text
+};
+
+// Reads a value in ohm: a decimal number ("4700", "0.22", ".5"), optionally
+// followed by a unit letter k or K (kilo), M (mega), G or g (giga), R or r
+// (ohm), or with the unit letter standing for the point ("4k7", "R22",
+// "4R7"); then optionally "ohm" or "ohms" in any case. Blanks may stand
+// around the unit and "ohm", as in the readings' own "4.70 k ohm". Leading
+// zeros are allowed ("001 ohm"). "m" is refused: it would mean milli.
+// Negative values and values above 999 G ohm are refused.
+ResistanceParse ParseResistance(std::string_view text);
+
+// The value in hundredths of an ohm, the step of the finest multiplier
+// (Silver); none when the value has a digit below 0.01 ohm. At most
+// 99 900 000 000 000 for an accepted value, so it always fits.
+std::optional<std::int64_t> HundredthsOfOhm(const Resistance& value);
+
+// The value with the unit the readings use, without trailing zeros:
+// "4.75 k ohm", "0.001 ohm", "100 G ohm", "0 ohm".
+std::string ResistanceText(const Resistance& value);
