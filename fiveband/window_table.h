@@ -1,0 +1,98 @@
+// A band window written as one constant table: its controls and the steps
+// between them, in creation order (which is also the tab order), built by
+// one walk from top to bottom. Shared by the five-band and four-band windows.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "band_colour.h"
+#include "byte_string.h"
+#include "toolkit.h"
+
+// The style argument 0 selects the toolkit's default style for the kind.
+inline constexpr DWORD DefaultStyle = 0;
+// The first option of a band group starts the group for the dialog manager;
+// the toolkit adds the automatic radio-button type.
+inline constexpr DWORD FirstOptionStyle = WS_CHILD | WS_VISIBLE | WS_GROUP | WS_TABSTOP | BS_LEFT;
+static_assert(FirstOptionStyle == 0x50030100);
+inline constexpr DWORD CentredBitmapStyle = WS_CHILD | WS_VISIBLE | SS_CENTERIMAGE | SS_BITMAP;
+static_assert(CentredBitmapStyle == 0x5000020E);
+
+// Both windows: popup with caption and close box, dialog font, 3-D look.
+inline constexpr DWORD BandDialogStyle =
+    WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_SETFONT | DS_NOFAILCREATE | DS_3DLOOK;
+static_assert(BandDialogStyle == 0x90C80054);
+inline constexpr DWORD BandDialogExtendedStyle = WS_EX_CONTROLPARENT;
+
+// Whether an option is painted with its colour's background and text colour
+// right after it is added.
+enum class Painting : std::uint8_t { NotPainted, Painted };
+
+enum class RowKind : std::uint8_t {
+  Control,      // a frame, label or push button with its own text
+  Option,       // an option button of a band colour: its text and paint come from the colour table
+  Picture,      // an image showing a numbered bitmap resource
+  CheckStep,    // check one option of an identifier range, uncheck the others
+  MessageStep,  // send the dialog a message
+};
+
+struct WindowRow {
+  RowKind row = RowKind::Control;
+  ControlKind kind = ControlKind::Frame;
+  int identifier = 0;           // control identifier; for CheckStep the option to check
+  std::string_view text = {};   // Control rows; a string literal, so it lives for the program
+  BandColour colour = BandColour::None;  // Option rows
+  int resourceNumber = 0;       // Picture rows: shown by the name "#" and the number
+  int x = 0, y = 0, width = 0, height = 0;  // dialog units
+  DWORD style = DefaultStyle;
+  Painting painting = Painting::NotPainted;  // Option rows
+  int rangeFirst = 0, rangeLast = 0;  // CheckStep rows
+  UINT message = 0;             // MessageStep rows
+  WPARAM wParam = 0;
+  LPARAM lParam = 0;
+};
+
+constexpr WindowRow Control(ControlKind kind, int identifier, std::string_view text, int x, int y,
+                            int width, int height, DWORD style) {
+  return {.row = RowKind::Control, .kind = kind, .identifier = identifier, .text = text,
+          .x = x, .y = y, .width = width, .height = height, .style = style};
+}
+
+constexpr WindowRow Option(int identifier, BandColour colour, int x, int y, int width, int height,
+                           DWORD style, Painting painting) {
+  return {.row = RowKind::Option, .kind = ControlKind::OptionButton, .identifier = identifier,
+          .colour = colour, .x = x, .y = y, .width = width, .height = height, .style = style,
+          .painting = painting};
+}
+
+constexpr WindowRow Picture(int identifier, int resourceNumber, int x, int y, int width,
+                            int height, DWORD style) {
+  return {.row = RowKind::Picture, .kind = ControlKind::Image, .identifier = identifier,
+          .resourceNumber = resourceNumber, .x = x, .y = y, .width = width, .height = height,
+          .style = style};
+}
+
+// "Check option `checked` in the range `first` to `last`."
+constexpr WindowRow CheckOption(int checked, int first, int last) {
+  return {.row = RowKind::CheckStep, .identifier = checked, .rangeFirst = first, .rangeLast = last};
+}
+
+constexpr WindowRow SendToDialog(UINT message, WPARAM wParam, LPARAM lParam) {
+  return {.row = RowKind::MessageStep, .message = message, .wParam = wParam, .lParam = lParam};
+}
+
+// The dialog's own row.
+struct DialogProperties {
+  std::string_view caption;
+  int x, y, width, height;  // dialog units
+  DWORD style;
+  DWORD extendedStyle;
+};
+
+// Creates the hidden dialog and walks the rows in order. Nothing is tested:
+// on a dialog that could not be made every toolkit call does nothing.
+HWND BuildWindow(HWND parent, const DialogProperties& dialog, std::span<const WindowRow> rows);
