@@ -13,6 +13,11 @@ struct ExtendedFields {
 
 ExtendedFields DecodeExtended(long double value);
 
+// Entry i is the extended value nearest to 10^(8 * 2^i): 10^8, 10^16 (both
+// exact), 10^32, ... 10^4096.
+inline constexpr long double LargePowersOfTen[10] = {1e8L,   1e16L,  1e32L,   1e64L,   1e128L,
+                                                     1e256L, 1e512L, 1e1024L, 1e2048L, 1e4096L};
+
 inline constexpr int MaxSignificantDigits = 18;
 
 // |value| ~ 0.d1 d2 ... dn x 10^point

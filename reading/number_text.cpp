@@ -8,12 +8,9 @@
 
 namespace {
 
-// Powers of ten: exact small integers for the remainder of an exponent,
-// and the extended values nearest to 10^(8 * 2^i) for its binary digits
-// above that (the first two are exact).
+// Exact small powers of ten for the remainder of an exponent (mod 8); the
+// binary digits above that use LargePowersOfTen.
 constexpr std::uint32_t SmallPowersOfTen[8] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000};
-constexpr long double LargePowersOfTen[10] = {1e8L,   1e16L,  1e32L,   1e64L,   1e128L,
-                                              1e256L, 1e512L, 1e1024L, 1e2048L, 1e4096L};
 constexpr int LargestPowerExponent = 4096;
 // The digit integer has 18 digits: it lies in [10^17, 10^18).
 constexpr long double DigitIntegerLow = 1e17L;

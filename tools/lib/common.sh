@@ -76,6 +76,9 @@ wine_session_start() {
   fi
   prepare_wine_prefix
   wineserver -p >/dev/null 2>&1 </dev/null
+  # Start Wine's background processes now, holding no descriptor of ours:
+  # started by a test, they would keep the test runner's output pipe open.
+  timeout 120 wineboot >/dev/null 2>&1 </dev/null || true
 }
 
 wine_session_stop() {

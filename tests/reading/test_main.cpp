@@ -1,0 +1,10 @@
+#include <gtest/gtest.h>
+
+#include "number_text.h"
+
+int main(int argc, char** argv) {
+  // The floating-point mode the programs run with.
+  LoadFloatControlWord(ExtendedFloatControlWord);
+  testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
