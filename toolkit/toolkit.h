@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "byte_string.h"
+#include "toolkit_values.h"
 
 // The program's event callback. 0 means "not handled": the toolkit's and the
 // system's own handling go on; any other value is the message's result.
@@ -16,29 +17,6 @@ using DialogCallback = INT_PTR (*)(HWND dialog, UINT message, WPARAM wParam, LPA
 // The program's main routine, called by StartProcess with the arguments of
 // WinMain; its result is the process exit code.
 using MainRoutine = int (*)(HINSTANCE instance, HINSTANCE previous, char* arguments, int showState);
-
-enum class ControlKind : std::int32_t {
-  PushButton = 1,
-  Frame = 4,
-  Label = 5,
-  OptionButton = 7,
-  Image = 10,
-};
-
-// Unit modes of CreateDialogWindow.
-inline constexpr std::uint32_t UnitsDialog = 0x0001;
-inline constexpr std::uint32_t UnitsPixels = 0x0002;
-
-// Colours are COLORREF values 0x00BBGGRR in signed 32-bit fields, or one of:
-inline constexpr std::int32_t ColorSystem = -1;       // the system colour for the message kind
-inline constexpr std::int32_t ColorTransparent = -2;  // background only: transparent, no brush
-inline constexpr std::int32_t ColorNotSet = -3;       // never set: the system paints the control
-
-// SetControlColors identifier that stands for the dialog itself.
-inline constexpr std::int32_t DialogItself = static_cast<std::int32_t>(0x80000000u);
-
-// Each component clamped to 0..255; red in the lowest byte.
-std::int32_t MakeColor(int red, int green, int blue);
 
 // A hidden dialog, or 0. x or y of -1 centres it.
 HWND CreateDialogWindow(std::uint32_t units, HWND parent, ByteView caption, int x, int y, int width,
