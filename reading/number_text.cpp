@@ -13,7 +13,7 @@ namespace {
 constexpr std::uint32_t SmallPowersOfTen[8] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000};
 constexpr int LargestPowerExponent = 4096;
 // The digit integer has 18 digits: it lies in [10^17, 10^18).
-constexpr long double DigitIntegerLow = 1e17L;
+constexpr std::uint64_t DigitIntegerLow = 100000000000000000;
 constexpr long double DigitIntegerLimit = 1e18L;
 
 constexpr int ExponentBias = 16383;
@@ -21,8 +21,26 @@ constexpr int ExponentFieldAllOnes = 0x7FFF;
 constexpr std::uint64_t ExplicitLeadingBit = std::uint64_t{1} << 63;
 constexpr std::uint64_t InfinitySignificand = ExplicitLeadingBit;
 
-// a x 10^m, rounding after each product.
-long double ScaleByPowerOfTen(long double a, int m) {
+// y rounded to an integer in the current rounding mode (ties to even under
+// the programs' control word), as an extended value: one x87 instruction,
+// where the library's nearbyint saves and restores the whole environment.
+inline long double RoundToInteger(long double y) {
+  __asm__("frndint" : "+t"(y));
+  return y;
+}
+
+// y (below 2^63) rounded to an integer in the current rounding mode, as an
+// integer: the x87 store rounds by itself, where a C++ conversion would
+// switch the rounding mode to truncation and back.
+inline std::uint64_t RoundToUnsigned(long double y) {
+  std::int64_t integer;
+  __asm__("fistpll %0" : "=m"(integer) : "t"(y) : "st");
+  return static_cast<std::uint64_t>(integer);
+}
+
+// a x 10^m, rounding after each product. Inlined: an extended argument
+// would travel through memory.
+[[gnu::always_inline]] inline long double ScaleByPowerOfTen(long double a, int m) {
   if (m > LargestPowerExponent) {
     a *= LargePowersOfTen[9];
     m -= LargestPowerExponent;
@@ -40,21 +58,51 @@ long double ScaleByPowerOfTen(long double a, int m) {
   return m > 0 ? a * p : a / p;
 }
 
-// The 18-digit integer of a x 10^(17 - k) for the decimal exponent k of a.
-// k starts as an estimate that can be one too high or one too low.
-std::uint64_t DigitInteger(long double a, int& k) {
-  long double y = std::nearbyint(ScaleByPowerOfTen(a, 17 - k));
-  if (y < DigitIntegerLow) {
-    // Estimate one too high (values just above a power of two below 1):
-    // scale again rather than multiply, to keep every digit exact.
-    --k;
-    y = std::nearbyint(ScaleByPowerOfTen(a, 17 - k));
-  }
-  if (y >= DigitIntegerLimit) {
-    y = std::nearbyint(y / SmallPowersOfTen[1]);
+// N, the 18-digit integer nearest to a x 10^(17 - k), for the decimal
+// exponent k of a. k starts as an estimate that can be one too high or one
+// too low; both are corrected here.
+[[gnu::always_inline]] inline std::uint64_t DigitInteger(long double a, int& k) {
+  long double y = ScaleByPowerOfTen(a, 17 - k);
+  // y rounds to 10^18 or more exactly when it is at least 10^18 - 1/2 (a
+  // tie rounds to the even 10^18): one digit too many.
+  if (y >= DigitIntegerLimit - 0.5L) {
+    y = RoundToInteger(y) / SmallPowersOfTen[1];
     ++k;
   }
-  return static_cast<std::uint64_t>(y);
+  std::uint64_t n = RoundToUnsigned(y);
+  if (n < DigitIntegerLow) {
+    // One digit too few (values just above some powers of two below 1):
+    // scale again rather than multiply by 10, to keep every digit exact.
+    --k;
+    n = RoundToUnsigned(ScaleByPowerOfTen(a, 17 - k));
+  }
+  return n;
+}
+
+// "00" to "99": two digits per division.
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+// The nine decimal digits of v (below 10^9), most significant first. Each
+// pair is taken from v by its own division, so that the divisions do not
+// wait for one another.
+inline void WriteNineDigits(std::uint32_t v, char* digits) {
+  digits[0] = static_cast<char>('0' + v / 100000000);
+  std::memcpy(digits + 1, kDigitPairs + 2 * (v / 1000000 % 100), 2);
+  std::memcpy(digits + 3, kDigitPairs + 2 * (v / 10000 % 100), 2);
+  std::memcpy(digits + 5, kDigitPairs + 2 * (v / 100 % 100), 2);
+  std::memcpy(digits + 7, kDigitPairs + 2 * (v % 100), 2);
+}
+
+// The 18 decimal digits of n, most significant first: one 64-bit division
+// splits n into two 9-digit halves, whose digits come from 32-bit
+// divisions, two digits at a time; no floating-point step per digit.
+void WriteEighteenDigits(std::uint64_t n, char* digits) {
+  constexpr std::uint32_t Billion = 1000000000;
+  WriteNineDigits(static_cast<std::uint32_t>(n / Billion), digits);
+  WriteNineDigits(static_cast<std::uint32_t>(n % Billion), digits + 9);
 }
 
 DecimalDigits Fill(int count, char digit, int point, bool negative) {
@@ -79,9 +127,7 @@ char* WriteExponent(char* out, char sign, int exponent) {
   return out;
 }
 
-}  // namespace
-
-ExtendedFields DecodeExtended(long double value) {
+[[gnu::always_inline]] inline ExtendedFields Decode(long double value) {
   unsigned char bytes[10];
   std::memcpy(bytes, &value, sizeof bytes);
   std::uint64_t significand;
@@ -91,8 +137,12 @@ ExtendedFields DecodeExtended(long double value) {
   return {(signAndExponent & 0x8000) != 0, signAndExponent & 0x7FFF, significand};
 }
 
-DecimalDigits ToDecimalDigits(long double value, int count) {
-  const ExtendedFields fields = DecodeExtended(value);
+
+
+// The steps, inlined into NumberText: passed between functions, an
+// extended value would go through memory twice.
+[[gnu::always_inline]] inline DecimalDigits DigitsOf(long double value, int count) {
+  const ExtendedFields fields = Decode(value);
   const bool normal = (fields.significand & ExplicitLeadingBit) != 0;
 
   // Zero, values below the normal range, not-a-number and unnormal patterns.
@@ -112,15 +162,11 @@ DecimalDigits ToDecimalDigits(long double value, int count) {
 
   // N's 18 digits and two more zeros; the first count + 1 are used.
   char all[MaxSignificantDigits + 2];
-  std::uint64_t rest = n;
-  for (int i = MaxSignificantDigits - 1; i >= 0; --i) {
-    all[i] = static_cast<char>('0' + rest % 10);
-    rest /= 10;
-  }
+  WriteEighteenDigits(n, all);
   all[MaxSignificantDigits] = all[MaxSignificantDigits + 1] = '0';
 
   DecimalDigits number{};
-  std::memcpy(number.digits, all, count);
+  std::memcpy(number.digits, all, sizeof number.digits);  // the digits after count are not used
   number.count = count;
   number.negative = fields.negative;
 
@@ -140,6 +186,12 @@ DecimalDigits ToDecimalDigits(long double value, int count) {
   number.point = k + 1;
   return number;
 }
+
+}  // namespace
+
+ExtendedFields DecodeExtended(long double value) { return Decode(value); }
+
+DecimalDigits ToDecimalDigits(long double value, int count) { return DigitsOf(value, count); }
 
 std::size_t LayOutNumber(const DecimalDigits& number, char* text) {
   const char* d = number.digits;
@@ -182,7 +234,7 @@ std::size_t LayOutNumber(const DecimalDigits& number, char* text) {
 ByteString NumberText(long double value, int digits) {
   const int count = digits >= 1 && digits < MaxSignificantDigits ? digits : MaxSignificantDigits;
   char work[32];  // the laid-out text before it gets its own storage
-  const std::size_t length = LayOutNumber(ToDecimalDigits(value, count), work);
+  const std::size_t length = LayOutNumber(DigitsOf(value, count), work);
   ByteString text = ByteString::Allocate(static_cast<std::uint32_t>(length));
   if (!text.empty()) std::memcpy(text.data(), work, length);
   return text;
