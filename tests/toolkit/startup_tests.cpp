@@ -37,7 +37,7 @@ ProbeRun RunProbe(const char* program, std::string commandLine, int showWindow =
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;
   startup.hStdOutput = writeEnd;
-  startup.hStdError = writeEnd;
+  startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);  // Wine's own messages stay out of the output
   startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
   if (showWindow >= 0) {
     startup.dwFlags |= STARTF_USESHOWWINDOW;
@@ -52,9 +52,12 @@ ProbeRun RunProbe(const char* program, std::string commandLine, int showWindow =
     if (WaitForSingleObject(process.hProcess, ProbeDeadlineMilliseconds) == WAIT_OBJECT_0) {
       run.finished = true;
       GetExitCodeProcess(process.hProcess, &run.exitCode);
+      // Only what is already in the pipe: a process the probe left behind
+      // could hold the write end open, and a plain read would wait for it.
       char buffer[4096];
-      DWORD read = 0;
-      while (ReadFile(readEnd, buffer, sizeof buffer, &read, nullptr) && read > 0) {
+      DWORD available = 0, read = 0;
+      while (PeekNamedPipe(readEnd, nullptr, 0, nullptr, &available, nullptr) && available > 0 &&
+             ReadFile(readEnd, buffer, sizeof buffer, &read, nullptr) && read > 0) {
         for (DWORD i = 0; i < read; ++i) {
           if (buffer[i] != '\r') run.output += buffer[i];
         }
@@ -76,7 +79,7 @@ bool Reports(const ProbeRun& run, const std::string& line) {
 TEST(StartUp, MainRoutineResultIsTheExitCode) {
   ProbeRun run = RunProbe("startup_probe.exe", "startup_probe.exe");
   ASSERT_TRUE(run.finished);
-  EXPECT_EQ(run.exitCode, 42u);
+  EXPECT_EQ(run.exitCode, 42u) << run.output;
   EXPECT_TRUE(Reports(run, "called")) << run.output;
 }
 
@@ -121,7 +124,7 @@ TEST(StartUp, ArgumentText) {
 TEST(StartUp, NoThreadSettingsExitsWith255WithoutTheMainRoutine) {
   ProbeRun run = RunProbe("startup_probe_no_tls.exe", "startup_probe_no_tls.exe");
   ASSERT_TRUE(run.finished);
-  EXPECT_EQ(run.exitCode, 255u);
+  EXPECT_EQ(run.exitCode, 255u) << run.output;
   EXPECT_EQ(run.output, "");
 }
 
