@@ -142,7 +142,11 @@ const BadInput kBadInputs[] = {
 TEST(ColourCode, BadInputIsRefusedWithAMessageAndStatus2) {
   for (const BadInput& bad : kBadInputs) {
     std::string commandLine;
-    for (const std::string_view argument : bad.arguments) commandLine += " [" + std::string(argument) + "]";
+    for (const std::string_view argument : bad.arguments) {
+      commandLine += " [";
+      commandLine += argument;
+      commandLine += ']';
+    }
     SCOPED_TRACE("bands" + commandLine);
     const BandsRun run = RunBandsWith(bad.arguments);
     EXPECT_EQ(run.status, 2);

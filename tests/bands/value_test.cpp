@@ -179,7 +179,10 @@ const EncodeCase kEncodings[] = {
 TEST(Value, PrintsTheColoursOfBothCodes) {
   for (const EncodeCase& c : kEncodings) {
     std::string commandLine;
-    for (const std::string_view argument : c.arguments) commandLine += " " + std::string(argument);
+    for (const std::string_view argument : c.arguments) {
+      commandLine += ' ';
+      commandLine += argument;
+    }
     SCOPED_TRACE("bands" + commandLine);
     const BandsRun run = RunBandsWith(c.arguments);
     EXPECT_EQ(run.out, c.out);

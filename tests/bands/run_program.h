@@ -1,0 +1,21 @@
+// Runs a program as a child process with its standard output and error
+// going to files of their own, and a deadline, so a stuck child fails the
+// test instead of hanging it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct ProgramRun {
+  bool started = false;
+  bool finishedInTime = false;
+  int status = -1;  // exit status when the program finished in time
+  std::string out;
+  std::string err;
+};
+
+// `program` is a path of this build (a Unix path also in the Windows build,
+// where Wine's drive Z: stands for the root). Arguments must not contain
+// quotes.
+ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& arguments,
+                      int deadlineMilliseconds);
