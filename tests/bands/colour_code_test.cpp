@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "band_codes.h"
+#include "byte_string.h"
 #include "colour_names.h"
 #include "run_bands.h"
 
@@ -158,6 +159,22 @@ TEST(ColourCode, BadInputIsRefusedWithAMessageAndStatus2) {
       EXPECT_NE(run.err.find(part), std::string::npos) << "missing \"" << part << "\" in " << run.err;
     }
   }
+}
+
+// A reading that gets no storage for its text would come out with pieces
+// missing; the program says so instead of printing the broken line.
+TEST(ColourCode, ReadingWithoutStorageIsAFailureNotALine) {
+  const TextStorage noStorage{[](std::uint32_t) -> char* { return nullptr; }, [](char*) {}};
+  const TextStorage previous = SetTextStorage(noStorage);
+  const BandsRun run = RunBandsWith({"yellow", "violet", "red", "gold"});
+  SetTextStorage(previous);
+  EXPECT_EQ(run.status, 3);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "bands: out of memory\n");
+  ClearTextError();
+
+  // And the storage that is back in place serves the next reading.
+  EXPECT_EQ(RunBandsWith({"yellow", "violet", "red", "gold"}).out, "Resistance: 4.7 k ohm, 5%\n");
 }
 
 TEST(ColourCode, HelpAndVersion) {
