@@ -27,10 +27,20 @@ build_native() {
   cmake --build "$BUILD/native" -j "$(jobs)"
 }
 
-build_windows() {
+configure_windows() {
   cmake -S "$ROOT" -B "$BUILD/windows" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" >/dev/null
+}
+
+build_windows() {
+  configure_windows
   cmake --build "$BUILD/windows" -j "$(jobs)"
+}
+
+# Builds only the named targets of the Windows build (tools/run).
+build_windows_targets() {
+  configure_windows
+  cmake --build "$BUILD/windows" -j "$(jobs)" --target "$@"
 }
 
 export WINEPREFIX="$BUILD/wine"
