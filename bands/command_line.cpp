@@ -43,7 +43,7 @@ constexpr std::string_view kHelp =
     "    4 bands: yellow violet red gold\n"
     "    5 bands: yellow violet black brown gold\n"
     "  bands --value 4k75\n"
-    "    4 bands: cannot encode 4.75 k ohm: it has 3 significant digits, the code 2\n"
+    "    4 bands: cannot encode 4.75 k ohm: it has 3 significant digits, the code shows only 2\n"
     "    5 bands: yellow violet green brown\n"
     "\n"
     "Exit status: 0 done; 1 neither code can encode the value; 2 bad input;\n"
@@ -123,7 +123,7 @@ std::string FailureReason(EncodingFailure failure, const Resistance& value, int 
              ": it has a digit below 0.01 ohm, the finest step of the code";
     case EncodingFailure::TooManyDigits:
       return "cannot encode " + ResistanceText(value) + ": it has " +
-             std::to_string(value.digits.size()) + " significant digits, the code " + digitWord;
+             std::to_string(value.digits.size()) + " significant digits, the code shows only " + digitWord;
     case EncodingFailure::TooLarge:
       return "cannot encode " + ResistanceText(value) + ": above " +
              (digitBands == 2 ? "99 G ohm" : "999 G ohm") + ", the largest value of the code";

@@ -4,8 +4,11 @@
 #include <vector>
 
 #include "command_line.h"
+#include "number_text.h"
 
 int main(int argc, char** argv) {
+  // The readings compute in the same floating-point mode as the windows.
+  LoadFloatControlWord(ExtendedFloatControlWord);
   const std::vector<std::string_view> arguments(argv + 1, argv + argc);
   const int status = RunBands(arguments, std::cout, std::cerr);
   std::cout.flush();

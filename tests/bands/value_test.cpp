@@ -106,7 +106,7 @@ const EncodeCase kEncodings[] = {
      "5 bands: yellow violet black brown gold\n",
      0},
     {{"--value", "4.75k"},
-     "4 bands: cannot encode 4.75 k ohm: it has 3 significant digits, the code 2\n"
+     "4 bands: cannot encode 4.75 k ohm: it has 3 significant digits, the code shows only 2\n"
      "5 bands: yellow violet green brown\n",
      0},
     {{"--value", "0.001"},
@@ -114,8 +114,8 @@ const EncodeCase kEncodings[] = {
      "5 bands: cannot encode 0.001 ohm: it has a digit below 0.01 ohm, the finest step of the code\n",
      1},
     {{"--value", "123.4"},
-     "4 bands: cannot encode 123.4 ohm: it has 4 significant digits, the code 2\n"
-     "5 bands: cannot encode 123.4 ohm: it has 4 significant digits, the code 3\n",
+     "4 bands: cannot encode 123.4 ohm: it has 4 significant digits, the code shows only 2\n"
+     "5 bands: cannot encode 123.4 ohm: it has 4 significant digits, the code shows only 3\n",
      1},
     {{"--value", "100G"},
      "4 bands: cannot encode 100 G ohm: above 99 G ohm, the largest value of the code\n"
@@ -171,7 +171,7 @@ const EncodeCase kEncodings[] = {
      "5 bands: green blue black blue\n",
      0},
     {{"--value", "339k", "--tolerance", "2%"},
-     "4 bands: cannot encode 339 k ohm: it has 3 significant digits, the code 2\n"
+     "4 bands: cannot encode 339 k ohm: it has 3 significant digits, the code shows only 2\n"
      "5 bands: orange orange white orange red\n",
      0},
 };
