@@ -2,19 +2,16 @@
 
 #include <cstddef>
 
+#include "text_storage.h"
+
 static_assert(offsetof(ByteLiteral<4>, bytes) == sizeof(std::uint32_t),
               "a literal is laid out like every text: the count, then the bytes");
-
-TextStorage DefaultTextStorage();  // the platform's, in text_storage_*.cpp
 
 namespace {
 
 thread_local int textErrorCode = 0;
 
-TextStorage& CurrentStorage() {
-  static TextStorage storage = DefaultTextStorage();
-  return storage;
-}
+constinit TextStorage currentStorage{AllocateSystemText, ReleaseSystemText};
 
 }  // namespace
 
@@ -22,15 +19,15 @@ int TextErrorCode() { return textErrorCode; }
 void ClearTextError() { textErrorCode = 0; }
 
 TextStorage SetTextStorage(TextStorage storage) {
-  TextStorage previous = CurrentStorage();
-  CurrentStorage() = storage;
+  const TextStorage previous = currentStorage;
+  currentStorage = storage;
   return previous;
 }
 
 ByteString ByteString::Allocate(std::uint32_t length) {
   ByteString text;
   if (length == 0) return text;
-  text.bytes_ = CurrentStorage().allocate(length);
+  text.bytes_ = currentStorage.allocate(length);
   if (text.bytes_ == nullptr) textErrorCode = OutOfMemoryError;
   return text;
 }
@@ -46,7 +43,7 @@ void ByteString::Assign(ByteView text) {
 }
 
 void ByteString::Release() {
-  if (bytes_ != nullptr) CurrentStorage().release(bytes_);
+  if (bytes_ != nullptr) currentStorage.release(bytes_);
   bytes_ = nullptr;
 }
 

@@ -20,9 +20,14 @@ inline constexpr long double LargePowersOfTen[10] = {1e8L,   1e16L,  1e32L,   1e
 
 inline constexpr int MaxSignificantDigits = 18;
 
+// Digits and texts are moved in blocks of this many bytes, so every buffer
+// they pass through has this much room after its last byte.
+inline constexpr int CopyBlock = 8;
+
 // |value| ~ 0.d1 d2 ... dn x 10^point
 struct DecimalDigits {
-  char digits[MaxSignificantDigits];  // n characters '0' to '9', not terminated
+  // The first n are the digits '0' to '9'; the rest is room for block copies.
+  char digits[MaxSignificantDigits + CopyBlock];
   int count;                          // n, 1 to 18
   int point;
   bool negative;
@@ -35,6 +40,9 @@ DecimalDigits ToDecimalDigits(long double value, int count);
 // four exponent digits.
 inline constexpr std::size_t MaxNumberTextLength = 26;
 
-// Writes the text of `number` into `text` (room for MaxNumberTextLength
-// bytes, not terminated) and returns its length.
+// Room for the laid-out text: the longest text and a block-copy's slack.
+inline constexpr std::size_t LayOutRoom = MaxNumberTextLength + CopyBlock;
+
+// Writes the text of `number` into `text` (LayOutRoom bytes; the text is
+// not terminated) and returns its length.
 std::size_t LayOutNumber(const DecimalDigits& number, char* text);

@@ -172,17 +172,15 @@ char* WriteExponent(char* out, char sign, int exponent) {
   const std::uint64_t n = DigitInteger(std::fabs(value), k);
 
   // N's 18 digits and two more zeros; the first count + 1 are used.
-  char all[MaxSignificantDigits + 2];
-  WriteEighteenDigits(n, all);
-  all[MaxSignificantDigits] = all[MaxSignificantDigits + 1] = '0';
-
   DecimalDigits number{};
-  std::memcpy(number.digits, all, sizeof number.digits);  // the digits after count are not used
+  WriteEighteenDigits(n, number.digits);
+  number.digits[MaxSignificantDigits] = number.digits[MaxSignificantDigits + 1] = '0';
+
   number.count = count;
   number.negative = fields.negative;
 
   // Round by the next digit alone, ties to even.
-  const char next = all[count];
+  const char next = number.digits[count];
   const bool lastOdd = (number.digits[count - 1] - '0') % 2 != 0;
   if (next > '5' || (next == '5' && lastOdd)) {
     int i = count - 1;
@@ -198,13 +196,20 @@ char* WriteExponent(char* out, char sign, int exponent) {
   return number;
 }
 
-}  // namespace
+// Appends `count` digits (at most 18) in whole blocks: `out` and `from` both
+// have CopyBlock bytes of room after the last byte moved.
+inline char* AppendDigits(char* out, const char* from, int count) {
+  for (int i = 0; i < count; i += CopyBlock) std::memcpy(out + i, from + i, CopyBlock);
+  return out + count;
+}
 
-ExtendedFields DecodeExtended(long double value) { return Decode(value); }
+constexpr char kZeros[MaxSignificantDigits + CopyBlock] = {
+    '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0',
+    '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0'};
 
-DecimalDigits ToDecimalDigits(long double value, int count) { return DigitsOf(value, count); }
+inline char* AppendZeros(char* out, int count) { return AppendDigits(out, kZeros, count); }
 
-std::size_t LayOutNumber(const DecimalDigits& number, char* text) {
+[[gnu::always_inline]] inline std::size_t LayOut(const DecimalDigits& number, char* text) {
   const char* d = number.digits;
   const int n = number.count;
   const int p = number.point;
@@ -224,28 +229,36 @@ std::size_t LayOutNumber(const DecimalDigits& number, char* text) {
     *out++ = d[0];
     if (s > 1) {
       *out++ = '.';
-      out = std::copy(d + 1, d + s, out);
+      out = AppendDigits(out, d + 1, s - 1);
     }
     out = z > 0 ? WriteExponent(out, '+', p - 1) : WriteExponent(out, '-', 1 - p);
   } else if (z >= 0) {
-    out = std::copy(d, d + s, out);
-    out = std::fill_n(out, z, '0');
+    out = AppendDigits(out, d, s);
+    out = AppendZeros(out, z);
   } else if (p > 0) {
-    out = std::copy(d, d + p, out);
+    out = AppendDigits(out, d, p);
     *out++ = '.';
-    out = std::copy(d + p, d + s, out);
+    out = AppendDigits(out, d + p, s - p);
   } else {
     *out++ = '.';
-    out = std::fill_n(out, -p, '0');
-    out = std::copy(d, d + s, out);
+    out = AppendZeros(out, -p);
+    out = AppendDigits(out, d, s);
   }
   return static_cast<std::size_t>(out - text);
 }
 
+}  // namespace
+
+ExtendedFields DecodeExtended(long double value) { return Decode(value); }
+
+DecimalDigits ToDecimalDigits(long double value, int count) { return DigitsOf(value, count); }
+
+std::size_t LayOutNumber(const DecimalDigits& number, char* text) { return LayOut(number, text); }
+
 ByteString NumberText(long double value, int digits) {
   const int count = digits >= 1 && digits < MaxSignificantDigits ? digits : MaxSignificantDigits;
-  char work[32];  // the laid-out text before it gets its own storage
-  const std::size_t length = LayOutNumber(DigitsOf(value, count), work);
+  char work[LayOutRoom];  // the laid-out text before it gets its own storage
+  const std::size_t length = LayOut(DigitsOf(value, count), work);
   ByteString text = ByteString::Allocate(static_cast<std::uint32_t>(length));
   if (!text.empty()) std::memcpy(text.data(), work, length);
   return text;

@@ -3,11 +3,9 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "byte_string.h"
+#include "text_storage.h"
 
-namespace {
-
-char* AllocateText(std::uint32_t length) {
+char* AllocateSystemText(std::uint32_t length) {
   auto* block = static_cast<char*>(std::malloc(sizeof length + std::size_t{length} + 1));
   if (block == nullptr) return nullptr;
   std::memcpy(block, &length, sizeof length);
@@ -15,8 +13,5 @@ char* AllocateText(std::uint32_t length) {
   return block + sizeof length;
 }
 
-void ReleaseText(char* bytes) { std::free(bytes - sizeof(std::uint32_t)); }
+void ReleaseSystemText(char* bytes) { std::free(bytes - sizeof(std::uint32_t)); }
 
-}  // namespace
-
-TextStorage DefaultTextStorage() { return {AllocateText, ReleaseText}; }

@@ -1,6 +1,6 @@
 // Windows text storage: the system's byte-length strings (oleaut32), which
 // keep the byte count just before the first byte and a zero after the last.
-#include "byte_string.h"
+#include "text_storage.h"
 
 // Declared here rather than through <oleauto.h> so that the reading stays
 // free of the platform headers.
@@ -9,14 +9,9 @@ __declspec(dllimport) wchar_t* __stdcall SysAllocStringByteLen(const char* sourc
 __declspec(dllimport) void __stdcall SysFreeString(wchar_t* text);
 }
 
-namespace {
-
-char* AllocateText(std::uint32_t length) {
+char* AllocateSystemText(std::uint32_t length) {
   return reinterpret_cast<char*>(SysAllocStringByteLen(nullptr, length));
 }
 
-void ReleaseText(char* bytes) { SysFreeString(reinterpret_cast<wchar_t*>(bytes)); }
+void ReleaseSystemText(char* bytes) { SysFreeString(reinterpret_cast<wchar_t*>(bytes)); }
 
-}  // namespace
-
-TextStorage DefaultTextStorage() { return {AllocateText, ReleaseText}; }

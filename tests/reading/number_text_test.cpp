@@ -206,7 +206,7 @@ TEST(LayOutNumber, EveryForm) {
     number.count = 7;
     number.point = c.point;
     number.negative = c.negative;
-    char text[MaxNumberTextLength];
+    char text[LayOutRoom];
     EXPECT_EQ(std::string(text, LayOutNumber(number, text)), c.text);
   }
 }
