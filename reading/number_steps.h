@@ -40,8 +40,9 @@ DecimalDigits ToDecimalDigits(long double value, int count);
 // four exponent digits.
 inline constexpr std::size_t MaxNumberTextLength = 26;
 
-// Room for the laid-out text: the longest text and a block-copy's slack.
-inline constexpr std::size_t LayOutRoom = MaxNumberTextLength + CopyBlock;
+// Room for the laid-out text: the longest text (26 bytes) and a block
+// copy starting at any byte of it, rounded up.
+inline constexpr std::size_t LayOutRoom = 48;
 
 // Writes the text of `number` into `text` (LayOutRoom bytes; the text is
 // not terminated) and returns its length.
