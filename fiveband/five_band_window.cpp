@@ -1,10 +1,9 @@
 #include "five_band_window.h"
 
+#include "band_window.h"
 #include "byte_string.h"
-#include "number_text.h"
 #include "readings.h"
 #include "toolkit.h"
-#include "window_table.h"
 
 namespace {
 
@@ -13,21 +12,21 @@ using enum ControlKind;
 using enum Painting;
 
 constexpr DialogProperties FiveBandDialog = {
-    .caption = "Five band resistors",
+    .caption = "Five band resistors"_text,
     .x = 118, .y = 124, .width = 365, .height = 155,
     .style = BandDialogStyle,
     .extendedStyle = BandDialogExtendedStyle,
 };
 
 // The text of label 192, after "For more information visit:".
-constexpr std::string_view MoreInformation = "the README of this project";
+constexpr ByteView MoreInformation = "the README of this project"_text;
 
 // The controls in creation order, with the check and default-button steps
 // where they happen. The tolerance identifiers do not follow the display
 // order and 171 names no control; the reading scans 170 to 175.
 constexpr WindowRow FiveBandWindow[] = {
     //       kind / id   text or colour      x    y   w    h   style               painted
-    Control(Frame, 110, "First band",        5,   5, 55, 120, DefaultStyle),
+    Control(Frame, 110, "First band"_text,   5,   5, 55, 120, DefaultStyle),
     Option(120, Black,                      10,  20, 45,  10, FirstOptionStyle,   Painted),
     Option(121, Brown,                      10,  30, 45,  10, DefaultStyle,       Painted),
     Option(122, Red,                        10,  40, 45,  10, DefaultStyle,       Painted),
@@ -40,7 +39,7 @@ constexpr WindowRow FiveBandWindow[] = {
     Option(129, White,                      10, 110, 45,  10, DefaultStyle,       Painted),
     CheckOption(121, 120, 129),
 
-    Control(Frame, 111, "Second band",      60,   5, 55, 120, DefaultStyle),
+    Control(Frame, 111, "Second band"_text, 60,   5, 55, 120, DefaultStyle),
     Option(130, Black,                      65,  20, 45,  10, FirstOptionStyle,   Painted),
     Option(131, Brown,                      65,  30, 45,  10, DefaultStyle,       Painted),
     Option(132, Red,                        65,  40, 45,  10, DefaultStyle,       Painted),
@@ -53,7 +52,7 @@ constexpr WindowRow FiveBandWindow[] = {
     Option(139, White,                      65, 110, 45,  10, DefaultStyle,       Painted),
     CheckOption(130, 130, 139),
 
-    Control(Frame, 112, "Third band",      115,   5, 55, 120, DefaultStyle),
+    Control(Frame, 112, "Third band"_text, 115,   5, 55, 120, DefaultStyle),
     Option(140, Black,                     120,  20, 45,  10, FirstOptionStyle,   Painted),
     Option(141, Brown,                     120,  30, 45,  10, DefaultStyle,       Painted),
     Option(142, Red,                       120,  40, 45,  10, DefaultStyle,       Painted),
@@ -66,7 +65,7 @@ constexpr WindowRow FiveBandWindow[] = {
     Option(149, White,                     120, 110, 45,  10, DefaultStyle,       Painted),
     CheckOption(140, 140, 149),
 
-    Control(Frame, 113, "Fourth band",     170,   5, 55, 145, DefaultStyle),
+    Control(Frame, 113, "Fourth band"_text, 170,   5, 55, 145, DefaultStyle),
     Option(150, Black,                     175,  20, 45,  10, FirstOptionStyle,   Painted),
     Option(151, Brown,                     175,  30, 45,  10, DefaultStyle,       Painted),
     Option(152, Red,                       175,  40, 45,  10, DefaultStyle,       Painted),
@@ -81,7 +80,7 @@ constexpr WindowRow FiveBandWindow[] = {
     Option(161, Gold,                      175, 135, 45,  10, DefaultStyle,       Painted),
     CheckOption(151, 150, 161),
 
-    Control(Frame, 114, "Tolerance band",  225,   5, 60,  75, DefaultStyle),
+    Control(Frame, 114, "Tolerance band"_text, 225,   5, 60,  75, DefaultStyle),
     Option(170, None,                      230,  20, 50,  10, FirstOptionStyle,   NotPainted),
     Option(173, Brown,                     230,  30, 50,  10, DefaultStyle,       Painted),
     Option(172, Red,                       230,  40, 50,  10, DefaultStyle,       Painted),
@@ -90,61 +89,23 @@ constexpr WindowRow FiveBandWindow[] = {
     CheckOption(172, 170, 175),
 
     Picture(180, 104,                      290,   5, 65,  60, CentredBitmapStyle),
-    Control(Label, 191, "For more information visit:", 230, 85, 120, 10, DefaultStyle),
+    Control(Label, 191, "For more information visit:"_text, 230, 85, 120, 10, DefaultStyle),
     Control(Label, 192, MoreInformation,   230,  95, 120, 10, DefaultStyle),
-    Control(PushButton, IDOK, "&Ok",       245, 115, 50,  20, DefaultStyle),
+    Control(PushButton, IDOK, "&Ok"_text,  245, 115, 50,  20, DefaultStyle),
     SendToDialog(DM_SETDEFID, IDOK, 0),
-    Control(PushButton, IDCANCEL, "&Cancel", 305, 115, 50, 20, DefaultStyle),
+    Control(PushButton, IDCANCEL, "&Cancel"_text, 305, 115, 50, 20, DefaultStyle),
 };
 
-// The control that had the keyboard focus when the dialog was last
-// deactivated (while the result box is up, or while another program is
-// active); given back when the dialog is activated again.
-HWND savedFocus = nullptr;
-
-void RememberFocus() {
-  savedFocus = GetFocus();
-  LoadFloatControlWord(ExtendedFloatControlWord);  // the system may leave it changed
-}
-
-void GiveFocusBack() {
-  if (savedFocus == nullptr) return;
-  SetFocus(savedFocus);
-  LoadFloatControlWord(ExtendedFloatControlWord);
-  savedFocus = nullptr;
-}
-
-void ShowReading(HWND dialog) {
-  static constexpr ByteLiteral kCaption("Selected value");
+void ShowFiveBandReading(HWND dialog) {
   const FiveBandSelection selection =
       ReadFiveBandSelection([dialog](int identifier) { return GetCheckState(dialog, identifier); });
-  const ByteString text = FiveBandResultText(selection);
-  ShowMessageBox(text, MB_TASKMODAL, kCaption);
-}
-
-void OnCommand(HWND dialog, int identifier, int notification) {
-  if (identifier == IDOK && notification == BN_CLICKED) {
-    ShowReading(dialog);
-  } else if (identifier == IDCANCEL && (notification == BN_CLICKED || notification == 1)) {
-    EndDialogWithResult(dialog, 0);
-  }
+  ShowReadingText(FiveBandResultText(selection));
 }
 
 }  // namespace
 
 INT_PTR FiveBandCallback(HWND dialog, UINT message, WPARAM wParam, LPARAM) noexcept {
-  switch (message) {
-    case WM_NCACTIVATE:
-      if (wParam == 0) {
-        RememberFocus();
-      } else {
-        GiveFocusBack();
-      }
-      break;
-    case WM_COMMAND:
-      OnCommand(dialog, LOWORD(wParam), HIWORD(wParam));
-      break;
-  }
+  HandleBandWindowMessage(dialog, message, wParam, ShowFiveBandReading);
   return 0;
 }
 

@@ -1,10 +1,9 @@
 #include "four_band_window.h"
 
+#include "band_window.h"
 #include "byte_string.h"
-#include "number_text.h"
 #include "readings.h"
 #include "toolkit.h"
-#include "window_table.h"
 
 namespace {
 
@@ -13,14 +12,14 @@ using enum ControlKind;
 using enum Painting;
 
 constexpr DialogProperties FourBandDialog = {
-    .caption = "Four band resistors",
+    .caption = "Four band resistors"_text,
     .x = 118, .y = 124, .width = 307, .height = 155,
     .style = BandDialogStyle,
     .extendedStyle = BandDialogExtendedStyle,
 };
 
 // The text of label 182, after "For more information visit:".
-constexpr std::string_view MoreInformation = "the README of this project";
+constexpr ByteView MoreInformation = "the README of this project"_text;
 
 // The controls in creation order, with the check and default-button steps
 // where they happen. Ok and Cancel are created between the first band's
@@ -28,7 +27,7 @@ constexpr std::string_view MoreInformation = "the README of this project";
 // run of the first group reaches up to the second band's first option.
 constexpr WindowRow FourBandWindow[] = {
     //       kind / id   text or colour      x    y   w    h   style               painted
-    Control(Frame, 110, "First band",        5,   5, 55, 123, DefaultStyle),
+    Control(Frame, 110, "First band"_text,   5,   5, 55, 123, DefaultStyle),
     Option(120, Black,                      10,  20, 45,  10, FirstOptionStyle,   Painted),
     Option(121, Brown,                      10,  30, 45,  10, DefaultStyle,       Painted),
     Option(122, Red,                        10,  40, 45,  10, DefaultStyle,       Painted),
@@ -38,13 +37,13 @@ constexpr WindowRow FourBandWindow[] = {
     Option(126, Blue,                       10,  80, 45,  10, DefaultStyle,       Painted),
     Option(127, Violet,                     10,  90, 45,  10, DefaultStyle,       Painted),
     Option(128, Grey,                       10, 100, 45,  10, DefaultStyle,       NotPainted),
-    Control(PushButton, IDOK, "&Ok",       190, 105, 50,  20, DefaultStyle),
+    Control(PushButton, IDOK, "&Ok"_text,  190, 105, 50,  20, DefaultStyle),
     SendToDialog(DM_SETDEFID, IDOK, 0),
-    Control(PushButton, IDCANCEL, "&Cancel", 250, 105, 50, 20, DefaultStyle),
+    Control(PushButton, IDCANCEL, "&Cancel"_text, 250, 105, 50, 20, DefaultStyle),
     Option(129, White,                      10, 110, 45,  10, DefaultStyle,       Painted),
     CheckOption(121, 120, 129),
 
-    Control(Frame, 111, "Second band",      60,   5, 55, 123, DefaultStyle),
+    Control(Frame, 111, "Second band"_text, 60,   5, 55, 123, DefaultStyle),
     Option(130, Black,                      65,  20, 45,  10, FirstOptionStyle,   Painted),
     Option(131, Brown,                      65,  30, 45,  10, DefaultStyle,       Painted),
     Option(132, Red,                        65,  40, 45,  10, DefaultStyle,       Painted),
@@ -57,7 +56,7 @@ constexpr WindowRow FourBandWindow[] = {
     Option(139, White,                      65, 110, 45,  10, DefaultStyle,       Painted),
     CheckOption(130, 130, 139),
 
-    Control(Frame, 112, "Third band",      115,   5, 55, 145, DefaultStyle),
+    Control(Frame, 112, "Third band"_text, 115,   5, 55, 145, DefaultStyle),
     Option(140, Black,                     120,  20, 45,  10, FirstOptionStyle,   Painted),
     Option(141, Brown,                     120,  30, 45,  10, DefaultStyle,       Painted),
     Option(142, Red,                       120,  40, 45,  10, DefaultStyle,       Painted),
@@ -72,7 +71,7 @@ constexpr WindowRow FourBandWindow[] = {
     Option(151, Gold,                      120, 135, 45,  10, DefaultStyle,       Painted),
     CheckOption(142, 140, 151),
 
-    Control(Frame, 113, "Tolerance band",  170,   5, 60,  60, DefaultStyle),
+    Control(Frame, 113, "Tolerance band"_text, 170,   5, 60,  60, DefaultStyle),
     Option(160, None,                      175,  20, 50,  10, FirstOptionStyle,   NotPainted),
     Option(161, Red,                       175,  30, 50,  10, DefaultStyle,       Painted),
     Option(162, Silver,                    175,  40, 50,  10, DefaultStyle,       Painted),
@@ -80,58 +79,20 @@ constexpr WindowRow FourBandWindow[] = {
     CheckOption(162, 160, 163),
 
     Picture(170, 104,                      235,   5, 65,  60, CentredBitmapStyle),
-    Control(Label, 181, "For more information visit:", 175, 75, 120, 10, DefaultStyle),
+    Control(Label, 181, "For more information visit:"_text, 175, 75, 120, 10, DefaultStyle),
     Control(Label, 182, MoreInformation,   175,  85, 120, 10, DefaultStyle),
 };
 
-// The control that had the keyboard focus when the dialog was last
-// deactivated (while the result box is up, or while another program is
-// active); given back when the dialog is activated again.
-HWND savedFocus = nullptr;
-
-void RememberFocus() {
-  savedFocus = GetFocus();
-  LoadFloatControlWord(ExtendedFloatControlWord);  // the system may leave it changed
-}
-
-void GiveFocusBack() {
-  if (savedFocus == nullptr) return;
-  SetFocus(savedFocus);
-  LoadFloatControlWord(ExtendedFloatControlWord);
-  savedFocus = nullptr;
-}
-
-void ShowReading(HWND dialog) {
-  static constexpr ByteLiteral kCaption("Selected value");
+void ShowFourBandReading(HWND dialog) {
   const FourBandSelection selection =
       ReadFourBandSelection([dialog](int identifier) { return GetCheckState(dialog, identifier); });
-  const ByteString text = FourBandResultText(selection);
-  ShowMessageBox(text, MB_TASKMODAL, kCaption);
-}
-
-void OnCommand(HWND dialog, int identifier, int notification) {
-  if (identifier == IDOK && notification == BN_CLICKED) {
-    ShowReading(dialog);
-  } else if (identifier == IDCANCEL && (notification == BN_CLICKED || notification == 1)) {
-    EndDialogWithResult(dialog, 0);
-  }
+  ShowReadingText(FourBandResultText(selection));
 }
 
 }  // namespace
 
 INT_PTR FourBandCallback(HWND dialog, UINT message, WPARAM wParam, LPARAM) noexcept {
-  switch (message) {
-    case WM_NCACTIVATE:
-      if (wParam == 0) {
-        RememberFocus();
-      } else {
-        GiveFocusBack();
-      }
-      break;
-    case WM_COMMAND:
-      OnCommand(dialog, LOWORD(wParam), HIWORD(wParam));
-      break;
-  }
+  HandleBandWindowMessage(dialog, message, wParam, ShowFourBandReading);
   return 0;
 }
 

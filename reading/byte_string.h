@@ -81,6 +81,13 @@ struct ByteLiteral {
   std::string_view view() const { return {bytes, length}; }
 };
 
+// A literal text as a view, stored once in the program's data, for tables
+// of constant data:  "First band"_text
+template <ByteLiteral Text>
+constexpr ByteView operator""_text() {
+  return Text;
+}
+
 // A text that owns its storage.
 class ByteString {
  public:

@@ -1,17 +1,8 @@
-#include "window_table.h"
-
-#include <cstring>
+#include "band_window.h"
 
 #include "number_text.h"
 
 namespace {
-
-// A table text in the programs' text type; empty when there is no storage.
-ByteString TextOf(std::string_view text) {
-  ByteString copy = ByteString::Allocate(static_cast<std::uint32_t>(text.size()));
-  if (copy.data() != nullptr) std::memcpy(copy.data(), text.data(), text.size());
-  return copy;
-}
 
 // "#104": the name under which the toolkit finds a numbered picture resource.
 ByteString ResourceName(int resourceNumber) {
@@ -36,7 +27,7 @@ void AddOption(HWND dialog, const WindowRow& row) {
 void WalkRow(HWND dialog, const WindowRow& row) {
   switch (row.row) {
     case RowKind::Control:
-      AddDialogControl(dialog, row.kind, row.identifier, TextOf(row.text), row.x, row.y,
+      AddDialogControl(dialog, row.kind, row.identifier, row.text, row.x, row.y,
                        row.width, row.height, row.style, 0);
       break;
     case RowKind::Option:
@@ -60,9 +51,56 @@ void WalkRow(HWND dialog, const WindowRow& row) {
 
 HWND BuildWindow(HWND parent, const DialogProperties& properties,
                  std::span<const WindowRow> rows) {
-  HWND dialog = CreateDialogWindow(UnitsDialog, parent, TextOf(properties.caption), properties.x,
+  HWND dialog = CreateDialogWindow(UnitsDialog, parent, properties.caption, properties.x,
                                    properties.y, properties.width, properties.height,
                                    properties.style, properties.extendedStyle);
   for (const WindowRow& row : rows) WalkRow(dialog, row);
   return dialog;
+}
+
+namespace {
+
+// The control that had the keyboard focus when the dialog was last
+// deactivated (while the result box is up, or while another program is
+// active); one per process, like the window.
+HWND savedFocus = nullptr;
+
+void RememberFocus() {
+  savedFocus = GetFocus();
+  LoadFloatControlWord(ExtendedFloatControlWord);  // the system may leave it changed
+}
+
+void GiveFocusBack() {
+  if (savedFocus == nullptr) return;
+  SetFocus(savedFocus);
+  LoadFloatControlWord(ExtendedFloatControlWord);
+  savedFocus = nullptr;
+}
+
+void OnCommand(HWND dialog, int identifier, int notification, ShowReadingRoutine showReading) {
+  if (identifier == IDOK && notification == BN_CLICKED) {
+    showReading(dialog);
+  } else if (identifier == IDCANCEL && (notification == BN_CLICKED || notification == 1)) {
+    EndDialogWithResult(dialog, 0);
+  }
+}
+
+}  // namespace
+
+void ShowReadingText(ByteView text) { ShowMessageBox(text, MB_TASKMODAL, "Selected value"_text); }
+
+void HandleBandWindowMessage(HWND dialog, UINT message, WPARAM wParam,
+                             ShowReadingRoutine showReading) {
+  switch (message) {
+    case WM_NCACTIVATE:
+      if (wParam == 0) {
+        RememberFocus();
+      } else {
+        GiveFocusBack();
+      }
+      break;
+    case WM_COMMAND:
+      OnCommand(dialog, LOWORD(wParam), HIWORD(wParam), showReading);
+      break;
+  }
 }

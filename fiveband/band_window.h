@@ -1,13 +1,13 @@
-// A band window written as one constant table: its controls and the steps
-// between them, in creation order (which is also the tab order), built by
-// one walk from top to bottom. Shared by the five-band and four-band windows.
+// What the five-band and four-band windows share: each is written as one
+// constant table of its controls and the steps between them, in creation
+// order (which is also the tab order), built by one walk from top to bottom;
+// and both handle their messages the same way.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
 #include <span>
-#include <string_view>
 
 #include "band_colour.h"
 #include "byte_string.h"
@@ -44,7 +44,7 @@ struct WindowRow {
   RowKind row = RowKind::Control;
   ControlKind kind = ControlKind::Frame;
   int identifier = 0;           // control identifier; for CheckStep the option to check
-  std::string_view text = {};   // Control rows; a string literal, so it lives for the program
+  ByteView text = {};           // Control rows: a literal ("First band"_text), read in place
   BandColour colour = BandColour::None;  // Option rows
   int resourceNumber = 0;       // Picture rows: shown by the name "#" and the number
   int x = 0, y = 0, width = 0, height = 0;  // dialog units
@@ -56,7 +56,7 @@ struct WindowRow {
   LPARAM lParam = 0;
 };
 
-constexpr WindowRow Control(ControlKind kind, int identifier, std::string_view text, int x, int y,
+constexpr WindowRow Control(ControlKind kind, int identifier, ByteView text, int x, int y,
                             int width, int height, DWORD style) {
   return {.row = RowKind::Control, .kind = kind, .identifier = identifier, .text = text,
           .x = x, .y = y, .width = width, .height = height, .style = style};
@@ -87,7 +87,7 @@ constexpr WindowRow SendToDialog(UINT message, WPARAM wParam, LPARAM lParam) {
 
 // The dialog's own row.
 struct DialogProperties {
-  std::string_view caption;
+  ByteView caption;
   int x, y, width, height;  // dialog units
   DWORD style;
   DWORD extendedStyle;
@@ -96,3 +96,18 @@ struct DialogProperties {
 // Creates the hidden dialog and walks the rows in order. Nothing is tested:
 // on a dialog that could not be made every toolkit call does nothing.
 HWND BuildWindow(HWND parent, const DialogProperties& dialog, std::span<const WindowRow> rows);
+
+// Shows the reading of the window's bands: reads the selection, builds the
+// result text and shows it with ShowReadingText.
+using ShowReadingRoutine = void (*)(HWND dialog);
+
+// The result text in a task-modal box captioned "Selected value"; returns
+// when the box is closed.
+void ShowReadingText(ByteView text);
+
+// Both windows' handling of a message: the keyboard focus is saved when the
+// dialog is shown inactive (while the result box is up) and given back when
+// it is active again; "&Ok" shows the reading; "&Cancel" and Escape end the
+// dialog with result 0. Everything else is left to the toolkit.
+void HandleBandWindowMessage(HWND dialog, UINT message, WPARAM wParam,
+                             ShowReadingRoutine showReading);
