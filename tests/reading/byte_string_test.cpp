@@ -32,6 +32,15 @@ TEST(ByteStringLayout, CountStandsBeforeTheBytesAndAZeroAfterThem) {
   EXPECT_EQ(ByteView(kAbc).data(), kAbc.bytes);
 }
 
+TEST(ByteStringLayout, TextLiteralsAreStoredOnceAndReadInPlace) {
+  constexpr ByteView first = "First band"_text;
+  EXPECT_EQ(first.view(), "First band");
+  EXPECT_EQ(CountBefore(first.data()), 10u);
+  EXPECT_EQ(first.data()[10], '\0');
+  EXPECT_EQ(first.data(), ("First band"_text).data());
+  EXPECT_EQ((""_text).data(), nullptr);
+}
+
 TEST(ByteStringLayout, EmptyTextIsTheNullHandle) {
   EXPECT_EQ(ByteString().data(), nullptr);
   EXPECT_EQ(ByteView(kEmpty).data(), nullptr);
