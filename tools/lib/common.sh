@@ -4,7 +4,9 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 BUILD="${BUILD:-$ROOT/build}"  # another folder may be given, e.g. for a second checkout of the work
 
 BUILD_PACKAGES=(cmake make g++ libgtest-dev googletest libbenchmark-dev g++-mingw-w64-x86-64-posix)
-WINE_PACKAGES=(wine wine64 xvfb xdotool imagemagick)
+# With their recommended packages: the X extensions and fonts that Wine loads
+# when it draws (the tests compare what is on the screen).
+WINE_PACKAGES=(wine wine64 fonts-wine xvfb xdotool imagemagick)
 
 # Installs whichever of the named Debian packages are missing.
 need_packages() {
@@ -17,7 +19,7 @@ need_packages() {
   [ "$(id -u)" = 0 ] || sudo=sudo
   echo "Installing ${missing[*]} ..."
   $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
 }
 
 jobs() { nproc 2>/dev/null || echo 2; }
