@@ -10,8 +10,3 @@ else()
   set(GTEST_LIBRARIES GTest::gtest)
 endif()
 
-# Natively, the portable code and its tests run under AddressSanitizer and UBSan.
-set(CHECKED_FLAGS "")
-if(NOT WIN32)
-  set(CHECKED_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
-endif()

@@ -22,6 +22,9 @@ static_assert(FirstOptionStyle == 0x50030100);
 inline constexpr DWORD CentredBitmapStyle = WS_CHILD | WS_VISIBLE | SS_CENTERIMAGE | SS_BITMAP;
 static_assert(CentredBitmapStyle == 0x5000020E);
 
+// The text of both windows' second label, after "For more information visit:".
+inline constexpr ByteView MoreInformation = "the README of this project"_text;
+
 // Both windows: popup with caption and close box, dialog font, 3-D look.
 inline constexpr DWORD BandDialogStyle =
     WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_SETFONT | DS_NOFAILCREATE | DS_3DLOOK;

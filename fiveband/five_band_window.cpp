@@ -18,9 +18,6 @@ constexpr DialogProperties FiveBandDialog = {
     .extendedStyle = BandDialogExtendedStyle,
 };
 
-// The text of label 192, after "For more information visit:".
-constexpr ByteView MoreInformation = "the README of this project"_text;
-
 // The controls in creation order, with the check and default-button steps
 // where they happen. The tolerance identifiers do not follow the display
 // order and 171 names no control; the reading scans 170 to 175.

@@ -18,9 +18,6 @@ constexpr DialogProperties FourBandDialog = {
     .extendedStyle = BandDialogExtendedStyle,
 };
 
-// The text of label 182, after "For more information visit:".
-constexpr ByteView MoreInformation = "the README of this project"_text;
-
 // The controls in creation order, with the check and default-button steps
 // where they happen. Ok and Cancel are created between the first band's
 // Grey and White: they take no place in the group, but the dialog manager's

@@ -1,0 +1,13 @@
+# Natively, the portable code and its tests are built under AddressSanitizer
+# and UBSan; in the Windows build the checks are not available and this does
+# nothing.
+set(CHECKED_FLAGS "")
+if(NOT WIN32)
+  set(CHECKED_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+endif()
+
+# Builds `target`, and whatever links it, with the checks.
+function(build_checked target)
+  target_compile_options(${target} PUBLIC ${CHECKED_FLAGS})
+  target_link_options(${target} PUBLIC ${CHECKED_FLAGS})
+endfunction()
