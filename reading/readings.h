@@ -4,15 +4,32 @@
 // multiplier chooses where the point goes and which unit follows.
 #pragma once
 
-#include <functional>
+#include <memory>
 #include <optional>
+#include <type_traits>
 
 #include "band_colour.h"
 #include "byte_string.h"
 
 // Gives the check state of the window's control with an identifier:
-// 0 not checked (also when no control has that identifier).
-using CheckStateReader = std::function<int(int identifier)>;
+// 0 not checked (also when no control has that identifier). It refers to the
+// caller's function object without copying it, so that object must outlive
+// the reader: a lambda written in the call of a reading does.
+class CheckStateReader {
+ public:
+  template <typename Function>
+    requires std::is_invocable_r_v<int, const Function&, int>
+  CheckStateReader(const Function& function)
+      : function_(std::addressof(function)), call_([](const void* f, int identifier) -> int {
+          return (*static_cast<const Function*>(f))(identifier);
+        }) {}
+
+  int operator()(int identifier) const { return call_(function_, identifier); }
+
+ private:
+  const void* function_;
+  int (*call_)(const void* function, int identifier);
+};
 
 struct FiveBandSelection {
   int firstDigit;   // 0 to 9; 10 when no option of the group is checked

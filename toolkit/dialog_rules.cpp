@@ -43,6 +43,11 @@ constexpr SystemColorEntries ColorMessageEntries[] = {
 
 constexpr std::uint32_t ColorRgbMask = 0x00FFFFFF;
 
+// The first `count` bytes of `text`, or all of it when it is shorter.
+std::string_view Prefix(std::string_view text, std::size_t count) {
+  return {text.data(), std::min(text.size(), count)};
+}
+
 char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
 }  // namespace
@@ -61,9 +66,9 @@ std::size_t WriteDialogTemplate(std::uint8_t* bytes, std::uint32_t style,
   writer.Write16(static_cast<std::uint32_t>(height) & 0xFFFF);
   writer.Write16(0);  // no menu
   writer.Write16(0);  // the system dialog class
-  writer.WriteWidened(caption.empty() ? std::string_view(" ") : caption.substr(0, MaxCaptionLength));
+  writer.WriteWidened(caption.empty() ? std::string_view(" ") : Prefix(caption, MaxCaptionLength));
   writer.Write16(static_cast<std::uint32_t>(pointSize) & 0xFFFF);
-  writer.WriteWidened(faceName.substr(0, std::min(faceName.find('\0'), MaxFaceNameLength)));
+  writer.WriteWidened(Prefix(faceName, std::min(faceName.find('\0'), MaxFaceNameLength)));
   return writer.used;
 }
 
@@ -125,7 +130,8 @@ bool IsNumberedResourceName(std::string_view name) { return !name.empty() && nam
 std::uint32_t ResourceNumber(std::string_view name) {
   constexpr std::size_t MaxDigitsRead = 5;
   std::uint32_t number = 0;
-  for (char c : name.substr(1, MaxDigitsRead)) {
+  for (std::size_t i = 1; i < name.size() && i <= MaxDigitsRead; ++i) {
+    const char c = name[i];
     if (c < '0' || c > '9') break;
     number = number * 10 + static_cast<std::uint32_t>(c - '0');
   }

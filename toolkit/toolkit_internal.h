@@ -46,6 +46,8 @@ struct WindowRecord {
 
 // A zero-filled record with both colours ColorNotSet, or null.
 WindowRecord* NewWindowRecord();
+// Frees a record that was never registered.
+void FreeWindowRecord(WindowRecord* record);
 // Unlinks the record, deletes its brush unless another record still uses
 // the colour, destroys its picture and frees it.
 void ReleaseWindowRecord(WindowRecord* record);

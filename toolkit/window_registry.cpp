@@ -1,5 +1,7 @@
 // The process-wide registry of window records and the records' lifetime.
+#include <cstdlib>
 #include <new>
+#include <type_traits>
 
 #include "toolkit_internal.h"
 
@@ -74,12 +76,19 @@ HBRUSH FindBrushForColor(std::int32_t backgroundColor) {
 }
 
 WindowRecord* NewWindowRecord() {
-  WindowRecord* record = new (std::nothrow) WindowRecord{};
-  if (record != nullptr) {
-    record->backgroundColor = ColorNotSet;
-    record->textColor = ColorNotSet;
-  }
+  // From malloc, not new (std::nothrow): the C++ library builds that on the
+  // throwing new, which would bring its exception support into every program.
+  void* storage = std::malloc(sizeof(WindowRecord));
+  if (storage == nullptr) return nullptr;
+  WindowRecord* record = new (storage) WindowRecord{};
+  record->backgroundColor = ColorNotSet;
+  record->textColor = ColorNotSet;
   return record;
+}
+
+void FreeWindowRecord(WindowRecord* record) {
+  static_assert(std::is_trivially_destructible_v<WindowRecord>);
+  std::free(record);
 }
 
 void ReleaseWindowRecord(WindowRecord* record) {
@@ -88,5 +97,5 @@ void ReleaseWindowRecord(WindowRecord* record) {
     DeleteObject(record->brush);
   }
   DestroyPicture(record->picture, record->flags);
-  delete record;
+  FreeWindowRecord(record);
 }

@@ -99,7 +99,7 @@ struct FakeWindow {
   std::set<int> checked;
   std::vector<int> asked;
 
-  CheckStateReader Reader() {
+  auto Reader() {
     return [this](int identifier) {
       asked.push_back(identifier);
       return checked.count(identifier) ? 1 : 0;
