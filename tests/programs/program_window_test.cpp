@@ -11,10 +11,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "expected_windows.h"
 #include "window_driver.h"
@@ -420,6 +422,53 @@ TEST(ProgramFile, BitmapResource104IsA98By98PictureOf24Bits) {
   EXPECT_EQ(header->biBitCount, 24);
   EXPECT_EQ(header->biCompression, static_cast<DWORD>(BI_RGB));
   EXPECT_EQ(header->biClrUsed, 0u);  // no colour table: shown unchanged
+  FreeLibrary(file);
+}
+
+// The icon Explorer shows for the file: one group (resource 1) of 32-bit
+// images at 16, 32 and 48 pixels, each loadable, opaque at its centre (the
+// resistor's body) and transparent in the corners off its leads.
+TEST(ProgramFile, IconIsTheResistorAt16_32And48Pixels) {
+  HMODULE file = LoadLibraryExA(programPath.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(file, nullptr);
+  HRSRC resource = FindResourceA(file, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(14));  // RT_GROUP_ICON
+  ASSERT_NE(resource, nullptr) << "no icon group 1";
+  const auto* group = static_cast<const std::uint8_t*>(LockResource(LoadResource(file, resource)));
+  ASSERT_NE(group, nullptr);
+  auto word = [group](int offset) { return group[offset] | group[offset + 1] << 8; };
+  ASSERT_EQ(word(2), 1) << "not an icon group";
+  ASSERT_EQ(word(4), 3) << "image count";
+  const int kSizes[] = {16, 32, 48};
+  for (int i = 0; i < 3; ++i) {
+    const int entry = 6 + 14 * i;  // width, height, colours, reserved, planes, bits, bytes, id
+    EXPECT_EQ(group[entry], kSizes[i]);
+    EXPECT_EQ(group[entry + 1], kSizes[i]);
+    EXPECT_EQ(word(entry + 6), 32) << "bits per pixel";
+  }
+  for (const int size : kSizes) {
+    HICON icon = static_cast<HICON>(LoadImageA(file, MAKEINTRESOURCEA(1), IMAGE_ICON, size, size, 0));
+    ASSERT_NE(icon, nullptr) << size;
+    ICONINFO info{};
+    ASSERT_TRUE(GetIconInfo(icon, &info));
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    format.bmiHeader.biWidth = size;
+    format.bmiHeader.biHeight = -size;  // top row first
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    std::vector<std::uint32_t> pixels(size * size);
+    HDC screen = GetDC(nullptr);
+    EXPECT_EQ(GetDIBits(screen, info.hbmColor, 0, size, pixels.data(), &format, DIB_RGB_COLORS), size);
+    ReleaseDC(nullptr, screen);
+    auto alpha = [&](int x, int y) { return pixels[y * size + x] >> 24; };
+    EXPECT_EQ(alpha(size / 2, size / 2), 255u) << size;
+    EXPECT_EQ(alpha(0, 0), 0u) << size;
+    EXPECT_EQ(alpha(size - 1, size - 1), 0u) << size;
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    DestroyIcon(icon);
+  }
   FreeLibrary(file);
 }
 
