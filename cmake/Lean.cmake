@@ -7,11 +7,11 @@
 # programs carry no symbols. GoogleTest, the test programs and bands keep
 # exceptions. Natively this does nothing.
 set(LEAN_COMPILE_FLAGS "")
-set(LEAN_LINK_FLAGS "")
+set(STRIPPED_LINK_FLAGS "")
 if(WIN32)
   set(LEAN_COMPILE_FLAGS -Os -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables
                          -ffunction-sections -fdata-sections)
-  set(LEAN_LINK_FLAGS -Os -Wl,--gc-sections -s)
+  set(STRIPPED_LINK_FLAGS -Wl,--gc-sections -s)
 endif()
 
 # Builds `target` lean. The compile flags are its own only: a program or test
@@ -24,6 +24,13 @@ function(build_lean target)
   set_property(TARGET ${target} PROPERTY INTERPROCEDURAL_OPTIMIZATION TRUE)
   get_target_property(type ${target} TYPE)
   if(type STREQUAL "EXECUTABLE")
-    target_link_options(${target} PRIVATE ${LEAN_LINK_FLAGS})
+    target_link_options(${target} PRIVATE -Os ${STRIPPED_LINK_FLAGS})
   endif()
+endfunction()
+
+# Links the program `target` without symbols and without the sections that
+# nothing reaches, its compile flags unchanged: for bands, which keeps
+# exceptions and iostreams.
+function(build_stripped target)
+  target_link_options(${target} PRIVATE ${STRIPPED_LINK_FLAGS})
 endfunction()
