@@ -7,6 +7,9 @@
 #ifndef RESISTOR_GTEST_PORT_H_
 #define RESISTOR_GTEST_PORT_H_
 
+#ifndef NOMINMAX
+#define NOMINMAX  // std::min and std::max stay usable in every test
+#endif
 #include <windows.h>
 
 #define GTEST_HAS_NOTIFICATION_ 1
