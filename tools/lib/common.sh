@@ -59,6 +59,35 @@ build_windows_targets() {
   cmake --build "$BUILD/windows" -j "$(build_jobs)" --target "$@"
 }
 
+FUZZ_TARGETS=(number_text_fuzz byte_string_fuzz bands_fuzz)
+
+build_fuzz() {
+  configure "$BUILD/fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+    -DFUZZING=ON -DBUILD_TESTING=OFF
+  cmake --build "$BUILD/fuzz" -j "$(build_jobs)" --target "${FUZZ_TARGETS[@]}"
+}
+
+# Runs every fuzz target for $1 seconds, from its seeds and what earlier runs
+# found. Fails when a target finds a crash or a broken property, and leaves
+# the input in build/fuzz/crashes/<target>/.
+run_fuzz_targets() {
+  local seconds=$1 target status=0
+  for target in "${FUZZ_TARGETS[@]}"; do
+    local corpus="$BUILD/fuzz/corpus/$target" crashes="$BUILD/fuzz/crashes/$target"
+    local log="$BUILD/fuzz/$target.log"
+    mkdir -p "$corpus" "$crashes"
+    if "$BUILD/fuzz/fuzz/$target" -max_total_time="$seconds" -timeout=10 \
+      -artifact_prefix="$crashes/" "$corpus" "$ROOT/fuzz/corpus/$target" >"$log" 2>&1; then
+      echo "$target: $(grep -o 'Done [0-9]* runs in [0-9]* second(s)' "$log" | tail -n 1)"
+    else
+      tail -n 30 "$log" >&2
+      echo "$target FAILED: the input is in $crashes, the whole output in $log" >&2
+      status=1
+    fi
+  done
+  return $status
+}
+
 export WINEPREFIX="$BUILD/wine"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
