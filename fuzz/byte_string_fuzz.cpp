@@ -122,7 +122,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           variables[to] = ConcatText(variables[from], variables[other]);
           break;
         case 5:  // a temporary join joined with a variable, stored in that variable
-          if (models[from].size() + models[other].size() + models[to].size() > kLongestJoin) continue;
+          if (models[from].size() + models[other].size() + models[to].size() > kLongestJoin)
+            continue;
           allocates = !(models[from] + models[other] + models[to]).empty();
           expected = models[from] + models[other] + models[to];
           variables[to] = ConcatText(ConcatText(variables[from], variables[other]), variables[to]);

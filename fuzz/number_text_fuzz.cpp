@@ -67,7 +67,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   if (allocations != 1) Broken("not exactly one allocation", text, value, count);
   if (text.empty() || text.size() > kLongestText) Broken("length", text, value, count);
-  if (text.size() != std::strlen(number.c_str())) Broken("bytes after the text", text, value, count);
+  if (text.size() != std::strlen(number.c_str()))
+    Broken("bytes after the text", text, value, count);
 
   // Shape: [-] mantissa [E (+|-) 1 to 4 digits]; the mantissa is digits with
   // at most one point, not ending in the point.
@@ -132,7 +133,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const long double error = std::fabs(back - expected);
     const long double bound = std::fabs(expected) * std::pow(10.0L, 1 - n);
-    if (!(error <= bound)) Broken("does not read back within the digits asked for", text, value, count);
+    if (!(error <= bound))
+      Broken("does not read back within the digits asked for", text, value, count);
   } else if (exponentField == 0x7FFF && significand == (std::uint64_t{1} << 63)) {
     // Infinity: n nines and the exponent 998.
     std::string nines = std::string(1, '9');
