@@ -61,7 +61,8 @@ std::string WindowsPath(const std::string& path) {
 ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& arguments,
                       int deadlineMilliseconds, const std::string& outputPath) {
   ProgramRun run;
-  std::string commandLine = "\"" + WindowsPath(program) + "\"";
+  const std::string path = WindowsPath(program);
+  std::string commandLine = "\"" + path + "\"";
   for (const std::string& argument : arguments) commandLine += " \"" + argument + "\"";
 
   const auto [outPath, errPath] = CaptureFileNames();
