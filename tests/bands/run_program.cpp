@@ -71,11 +71,10 @@ ProgramRun RunProgram(const std::string& program, const std::vector<std::string>
     return CreateFileA(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inheritable,
                        CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   };
-  HANDLE out = outputPath.empty()
-                   ? createCapture(outPath)
-                   : CreateFileA(WindowsPath(outputPath).c_str(), GENERIC_WRITE,
-                                 FILE_SHARE_READ | FILE_SHARE_WRITE, &inheritable, OPEN_EXISTING,
-                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE out = outputPath.empty() ? createCapture(outPath)
+                                  : CreateFileA(WindowsPath(outputPath).c_str(), GENERIC_WRITE,
+                                                FILE_SHARE_READ | FILE_SHARE_WRITE, &inheritable,
+                                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   HANDLE err = createCapture(errPath);
   HANDLE in = CreateFileA("NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, &inheritable,
                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);

@@ -114,8 +114,7 @@ TEST_F(Colours, EndingTheDialogDeletesEveryBrushAndRecord) {
   SetControlColors(dialog_, 102, 0, Red);
   SetControlColors(dialog_, 103, 0, Blue);
   SetControlColors(dialog_, DialogItself, 0, Green);
-  const HBRUSH brushes[] = {RecordOf(101).brush, RecordOf(103).brush,
-                            RecordOf(dialog_).brush};
+  const HBRUSH brushes[] = {RecordOf(101).brush, RecordOf(103).brush, RecordOf(dialog_).brush};
   EXPECT_EQ(RegistryRecords().size(), 5u);
   for (HBRUSH brush : brushes) EXPECT_TRUE(IsBrush(brush));
 
