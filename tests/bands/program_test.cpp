@@ -73,6 +73,16 @@ TEST(Program, BadInputGivesStatus2AMessageAndNoOutput) {
   }
 }
 
+// A full disk must not pass for success: the output is lost, and the status
+// says so.
+TEST(Program, ExitsWith3WhenTheOutputCannotBeWritten) {
+  const ProgramRun run = RunProgram(BANDS_PROGRAM, {"brown", "black", "black", "brown", "red"},
+                                    kDeadlineMilliseconds, "/dev/full");
+  ASSERT_TRUE(run.started) << BANDS_PROGRAM;
+  ASSERT_TRUE(run.finishedInTime);
+  EXPECT_EQ(run.status, 3);
+}
+
 TEST(Program, HelpAndVersion) {
   const ProgramRun help = RunBandsProgram({"--help"});
   EXPECT_EQ(help.status, 0);

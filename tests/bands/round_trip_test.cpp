@@ -125,7 +125,6 @@ void CheckFirstDigit(const std::string& code, std::int64_t hundredths, std::int6
 }
 
 TEST(RoundTrip, EveryFourBandSelection) {
-  int checked = 0;
   for (int first = 0; first < 10; ++first) {
     for (int second = 0; second < 10; ++second) {
       for (int multiplier = 0; multiplier < 12; ++multiplier) {
@@ -141,17 +140,14 @@ TEST(RoundTrip, EveryFourBandSelection) {
           EXPECT_FALSE(codes.fiveBand.empty());
           CheckFirstDigit(codes.fourBand, hundredths, 10);
           CheckFirstDigit(codes.fiveBand, hundredths, 100);
-          ++checked;
           if (HasFailure()) return;
         }
       }
     }
   }
-  EXPECT_EQ(checked, 10 * 10 * 12 * 4);
 }
 
 TEST(RoundTrip, EveryFiveBandSelection) {
-  int checked = 0;
   for (int first = 0; first < 10; ++first) {
     for (int second = 0; second < 10; ++second) {
       for (int third = 0; third < 10; ++third) {
@@ -168,14 +164,12 @@ TEST(RoundTrip, EveryFiveBandSelection) {
             EXPECT_EQ(!codes.fourBand.empty(), fourBandCanShow) << hundredths << " " << tolerance.name;
             CheckFirstDigit(codes.fourBand, hundredths, 10);
             CheckFirstDigit(codes.fiveBand, hundredths, 100);
-            ++checked;
-            if (HasFailure()) return;
+              if (HasFailure()) return;
           }
         }
       }
     }
   }
-  EXPECT_EQ(checked, 10 * 10 * 10 * 12 * 5);
 }
 
 }  // namespace

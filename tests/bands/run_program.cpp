@@ -44,16 +44,24 @@ std::pair<std::string, std::string> CaptureFileNames() {
 
 #ifdef _WIN32
 
-ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& arguments,
-                      int deadlineMilliseconds) {
-  ProgramRun run;
-  std::string path = program;
-  if (path.starts_with("/")) {
-    path = "Z:" + path;
-    for (char& c : path) {
-      if (c == '/') c = '\\';
-    }
+namespace {
+
+// Wine's drive Z: is the root of the Unix file system.
+std::string WindowsPath(const std::string& path) {
+  if (!path.starts_with("/")) return path;
+  std::string windowsPath = "Z:" + path;
+  for (char& c : windowsPath) {
+    if (c == '/') c = '\\';
   }
+  return windowsPath;
+}
+
+}  // namespace
+
+ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& arguments,
+                      int deadlineMilliseconds, const std::string& outputPath) {
+  ProgramRun run;
+  const std::string path = WindowsPath(program);
   std::string commandLine = "\"" + path + "\"";
   for (const std::string& argument : arguments) commandLine += " \"" + argument + "\"";
 
@@ -63,7 +71,10 @@ ProgramRun RunProgram(const std::string& program, const std::vector<std::string>
     return CreateFileA(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inheritable,
                        CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   };
-  HANDLE out = createCapture(outPath);
+  HANDLE out = outputPath.empty() ? createCapture(outPath)
+                                  : CreateFileA(WindowsPath(outputPath).c_str(), GENERIC_WRITE,
+                                                FILE_SHARE_READ | FILE_SHARE_WRITE, &inheritable,
+                                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   HANDLE err = createCapture(errPath);
   HANDLE in = CreateFileA("NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, &inheritable,
                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -107,14 +118,18 @@ ProgramRun RunProgram(const std::string& program, const std::vector<std::string>
 #else
 
 ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& arguments,
-                      int deadlineMilliseconds) {
+                      int deadlineMilliseconds, const std::string& outputPath) {
   ProgramRun run;
   const auto [outPath, errPath] = CaptureFileNames();
 
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  if (outputPath.empty()) {
+    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  } else {
+    posix_spawn_file_actions_addopen(&actions, 1, outputPath.c_str(), O_WRONLY, 0);
+  }
   posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
 
   std::vector<char*> argv;

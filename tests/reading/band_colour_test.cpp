@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <optional>
 #include <vector>
 
 #include "band_colour.h"
@@ -56,13 +58,37 @@ TEST(ColourTable, ButtonTextsAndPaint) {
   for (int c = 0; c < BandColourCount; ++c) {
     EXPECT_EQ(ColourInfo(static_cast<BandColour>(c)).buttonText.view(), kTexts[c]);
   }
-  EXPECT_EQ(ColourInfo(Gold).background, (Rgb{239, 184, 16}));
-  EXPECT_EQ(ColourInfo(Brown).textColour, (Rgb{255, 255, 255}));
-  // Violet: magenta with the system's text colour; Grey and None unpainted.
-  EXPECT_EQ(ColourInfo(Violet).background, (Rgb{255, 0, 255}));
-  EXPECT_EQ(ColourInfo(Violet).textColour, std::nullopt);
-  EXPECT_EQ(ColourInfo(Grey).background, std::nullopt);
-  EXPECT_EQ(ColourInfo(None).background, std::nullopt);
+}
+
+// Every row's paint, written out: Violet is magenta with the system's text
+// colour; Grey and None are not painted.
+TEST(ColourTable, PaintOfEveryColour) {
+  constexpr std::optional<Rgb> kDefault;
+  const struct {
+    BandColour colour;
+    std::optional<Rgb> background;
+    std::optional<Rgb> text;
+  } kPaint[] = {
+      {Black, Rgb{0, 0, 0}, Rgb{255, 255, 255}},
+      {Brown, Rgb{128, 0, 0}, Rgb{255, 255, 255}},
+      {Red, Rgb{255, 0, 0}, Rgb{0, 0, 0}},
+      {Orange, Rgb{255, 128, 0}, Rgb{0, 0, 0}},
+      {Yellow, Rgb{255, 255, 0}, Rgb{0, 0, 0}},
+      {Green, Rgb{0, 128, 0}, Rgb{255, 255, 255}},
+      {Blue, Rgb{0, 0, 255}, Rgb{255, 255, 255}},
+      {Violet, Rgb{255, 0, 255}, kDefault},
+      {Grey, kDefault, kDefault},
+      {White, Rgb{255, 255, 255}, Rgb{0, 0, 0}},
+      {Silver, Rgb{219, 219, 219}, Rgb{0, 0, 0}},
+      {Gold, Rgb{239, 184, 16}, Rgb{0, 0, 0}},
+      {None, kDefault, kDefault},
+  };
+  static_assert(std::size(kPaint) == BandColourCount);
+  for (const auto& row : kPaint) {
+    const BandColourInfo& info = ColourInfo(row.colour);
+    EXPECT_EQ(info.background, row.background) << info.buttonText.view();
+    EXPECT_EQ(info.textColour, row.text) << info.buttonText.view();
+  }
 }
 
 }  // namespace

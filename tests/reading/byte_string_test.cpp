@@ -129,6 +129,26 @@ TEST(ConcatText, ATemporaryOperandIsReleasedByTheJoin) {
   EXPECT_EQ(probe.releases(), 2);
 }
 
+// A total above 4 GiB has no 32-bit count: the join fails like a join without
+// storage, before it reads a byte. A text that claims 0xFFFFFFFF bytes has
+// one byte of its own here.
+TEST(ConcatText, TotalAboveFourGibibytesIsRefused) {
+  TextStorageProbe probe;
+  alignas(std::uint32_t) const unsigned char fake[] = {0xFF, 0xFF, 0xFF, 0xFF, 'a', 0};
+  const ByteView huge(reinterpret_cast<const char*>(fake + 4));
+  ASSERT_EQ(huge.size(), 0xFFFFFFFFu);
+
+  EXPECT_TRUE(ConcatText(huge, kAbc).empty());
+  EXPECT_EQ(TextErrorCode(), OutOfMemoryError);
+  ClearTextError();
+  EXPECT_TRUE(ConcatText(kAbc, huge).empty());
+  EXPECT_EQ(TextErrorCode(), OutOfMemoryError);
+  ClearTextError();
+  EXPECT_TRUE(ConcatText(huge, huge).empty());
+  EXPECT_EQ(TextErrorCode(), OutOfMemoryError);
+  EXPECT_EQ(probe.allocations(), 0);
+}
+
 // Without storage the text is empty, error 7 is recorded, and work goes on.
 TEST(TextWithoutStorage, GivesTheEmptyTextAndRecordsOutOfMemory) {
   TextStorageProbe probe;
@@ -153,6 +173,23 @@ TEST(TextWithoutStorage, GivesTheEmptyTextAndRecordsOutOfMemory) {
   EXPECT_EQ(TextErrorCode(), OutOfMemoryError);
 
   probe.FailAllocations(false);
+  EXPECT_EQ(ConcatText(kAbc, kXyz).view(), "abcxyz");
+}
+
+// A probe made inside another counts and fails on its own; the outer one
+// sees everything that reaches the storage.
+TEST(TextWithoutStorage, ProbesNest) {
+  TextStorageProbe outer;
+  const ByteString first = ConcatText(kAbc, kXyz);
+  {
+    TextStorageProbe inner;
+    const ByteString second = ConcatText(kAbc, kXyz);
+    inner.FailAllocations(true);
+    EXPECT_TRUE(ConcatText(kAbc, kXyz).empty());
+    EXPECT_EQ(inner.allocations(), 1);
+  }
+  EXPECT_EQ(outer.allocations(), 2);
+  EXPECT_EQ(outer.releases(), 1);
   EXPECT_EQ(ConcatText(kAbc, kXyz).view(), "abcxyz");
 }
 

@@ -150,16 +150,16 @@ TEST_F(DialogBuild, ControlStylesAsCreated) {
 }
 
 TEST_F(DialogBuild, GeometryFromDialogUnits) {
+  // The test display's dialog font, "MS Sans Serif" at 8 points under Wine
+  // at 96 dots per inch, has the base units 6 x 12 pixels (measured): x pixels
+  // are x * 6 / 4 and y pixels y * 12 / 8, halves rounded up.
   HWND dialog = Make(Caption);
   HWND control = AddDialogControl(dialog, ControlKind::PushButton, 1, Option, 7, 9, 50, 14, 0, 0);
-  RECT expected{7, 9, 57, 23};
-  MapDialogRect(dialog, &expected);
   const RECT actual = RectInParent(control);
-  EXPECT_EQ(actual.left, expected.left);
-  EXPECT_EQ(actual.top, expected.top);
-  EXPECT_EQ(actual.right, expected.right);
-  EXPECT_EQ(actual.bottom, expected.bottom);
-  EXPECT_GT(expected.right - expected.left, 50);  // units really were converted
+  EXPECT_EQ(actual.left, 11);    // 7 * 6 / 4 = 10.5
+  EXPECT_EQ(actual.top, 14);     // 9 * 12 / 8 = 13.5
+  EXPECT_EQ(actual.right, 86);   // (7 + 50) * 6 / 4 = 85.5
+  EXPECT_EQ(actual.bottom, 35);  // (9 + 14) * 12 / 8 = 34.5
 }
 
 TEST_F(DialogBuild, DefaultPushButtonBecomesTheDefaultIdentifier) {

@@ -4,6 +4,8 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 BUILD="${BUILD:-$ROOT/build}"  # another folder may be given, e.g. for a second checkout of the work
 
 BUILD_PACKAGES=(cmake make g++ libgtest-dev googletest libbenchmark-dev g++-mingw-w64-x86-64-win32)
+# The fuzz targets: Debian's clang with its libFuzzer and sanitizer runtimes.
+FUZZ_PACKAGES=(cmake make clang libclang-rt-14-dev)
 # With their recommended packages: the X extensions and fonts that Wine loads
 # when it draws (the tests compare what is on the screen).
 WINE_PACKAGES=(wine wine64 fonts-wine xvfb xdotool imagemagick)
@@ -22,27 +24,68 @@ need_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
 }
 
-jobs() { nproc 2>/dev/null || echo 2; }
+build_jobs() { nproc 2>/dev/null || echo 2; }
+
+# Configures the build folder $1 with the CMake options that follow, quietly;
+# when configuring fails, CMake's output is shown.
+configure() {
+  local folder=$1 output
+  shift
+  if ! output=$(cmake -S "$ROOT" -B "$folder" "$@" 2>&1); then
+    printf '%s\n' "$output" >&2
+    echo "Configuring $folder failed" >&2
+    return 1
+  fi
+}
 
 build_native() {
-  cmake -S "$ROOT" -B "$BUILD/native" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-  cmake --build "$BUILD/native" -j "$(jobs)"
+  configure "$BUILD/native" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+  cmake --build "$BUILD/native" -j "$(build_jobs)"
 }
 
 configure_windows() {
-  cmake -S "$ROOT" -B "$BUILD/windows" -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" >/dev/null
+  configure "$BUILD/windows" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake"
 }
 
 build_windows() {
   configure_windows
-  cmake --build "$BUILD/windows" -j "$(jobs)"
+  cmake --build "$BUILD/windows" -j "$(build_jobs)"
 }
 
 # Builds only the named targets of the Windows build (tools/run).
 build_windows_targets() {
   configure_windows
-  cmake --build "$BUILD/windows" -j "$(jobs)" --target "$@"
+  cmake --build "$BUILD/windows" -j "$(build_jobs)" --target "$@"
+}
+
+FUZZ_TARGETS=(number_text_fuzz byte_string_fuzz bands_fuzz)
+
+build_fuzz() {
+  configure "$BUILD/fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+    -DFUZZING=ON -DBUILD_TESTING=OFF
+  cmake --build "$BUILD/fuzz" -j "$(build_jobs)" --target "${FUZZ_TARGETS[@]}"
+}
+
+# Runs every fuzz target for $1 seconds, from its seeds and what earlier runs
+# found. Fails when a target finds a crash or a broken property, and leaves
+# the input in build/fuzz/crashes/<target>/.
+run_fuzz_targets() {
+  local seconds=$1 target status=0
+  for target in "${FUZZ_TARGETS[@]}"; do
+    local corpus="$BUILD/fuzz/corpus/$target" crashes="$BUILD/fuzz/crashes/$target"
+    local log="$BUILD/fuzz/$target.log"
+    mkdir -p "$corpus" "$crashes"
+    if "$BUILD/fuzz/fuzz/$target" -max_total_time="$seconds" -timeout=10 \
+      -artifact_prefix="$crashes/" "$corpus" "$ROOT/fuzz/corpus/$target" >"$log" 2>&1; then
+      echo "$target: $(grep -o 'Done [0-9]* runs in [0-9]* second(s)' "$log" | tail -n 1)"
+    else
+      tail -n 30 "$log" >&2
+      echo "$target FAILED: the input is in $crashes, the whole output in $log" >&2
+      status=1
+    fi
+  done
+  return $status
 }
 
 export WINEPREFIX="$BUILD/wine"
@@ -51,38 +94,53 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 
 XVFB_PID=""
 
-# Starts Xvfb on a free display of our own and exports DISPLAY.
+# Starts Xvfb on a display of its own choosing and exports DISPLAY. Xvfb
+# takes the first free display number itself (-displayfd) and writes it once
+# it accepts connections, so two runs starting at once cannot pick the same.
 start_virtual_display() {
-  local n=90
-  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  local number_file n="" i
+  number_file=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
   XVFB_PID=$!
-  local i
   for i in $(seq 100); do
-    [ -e "/tmp/.X11-unix/X$n" ] && break
+    n=$(head -n 1 "$number_file")
+    [ -n "$n" ] && break
+    kill -0 "$XVFB_PID" 2>/dev/null || break
     sleep 0.1
   done
-  [ -e "/tmp/.X11-unix/X$n" ] || { echo "Xvfb did not start on :$n" >&2; return 1; }
+  rm -f "$number_file"
+  [ -n "$n" ] || { echo "Xvfb did not start" >&2; return 1; }
   export DISPLAY=":$n"
 }
 
 # Makes the Wine prefix once: without a window manager, Wine must draw the
 # captions itself, or every closing top-level window costs two seconds.
+# A prefix is marked prepared only when every step succeeded; otherwise the
+# next run makes it again.
 prepare_wine_prefix() {
   [ -f "$WINEPREFIX/.prepared" ] && return 0
   mkdir -p "$WINEPREFIX"
   echo "Creating the Wine prefix in $WINEPREFIX ..."
-  timeout 300 wineboot -i >/dev/null 2>&1 || true
+  if ! timeout 300 wineboot -i >/dev/null 2>&1; then
+    echo "wineboot could not create the Wine prefix in $WINEPREFIX" >&2
+    return 1
+  fi
   timeout 120 wineserver -w >/dev/null 2>&1 || true
-  timeout 120 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+  if ! timeout 120 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1; then
+    echo "could not set up the Wine prefix in $WINEPREFIX" >&2
+    return 1
+  fi
   wineserver -k >/dev/null 2>&1 || true
   timeout 120 wineserver -w >/dev/null 2>&1 || true
   touch "$WINEPREFIX/.prepared"
 }
 
 # A virtual display (unless use_display_as_is is given and DISPLAY is set),
-# the prefix, and a persistent Wine server; wine_session_stop undoes it all.
+# the prefix, and a persistent Wine server. wine_session_stop undoes it all:
+# it is set to run on exit before anything starts, so that a start that fails
+# half-way leaves nothing behind.
 wine_session_start() {
+  trap wine_session_stop EXIT
   if [ "${1:-}" != use_display_as_is ] || [ -z "${DISPLAY:-}" ]; then
     start_virtual_display
   fi
