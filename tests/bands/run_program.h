@@ -15,7 +15,7 @@ struct ProgramRun {
 };
 
 // `program` is a path of this build (a Unix path also in the Windows build,
-// where Wine's drive Z: stands for the root). Arguments must not contain
-// quotes.
+// where Wine's drive Z: stands for the root). Arguments are UTF-8 and must
+// not contain quotes.
 ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& arguments,
                       int deadlineMilliseconds);
