@@ -24,7 +24,7 @@ check() {
     got=${got# }
     got=${got% }
     if [[ $got != "$expected" ]]; then
-        echo "FAILED: bands ${*:1} -> [$got], expected [$expected]"
+        echo "FAILED: $* -> [$got], expected [$expected]"
         failures=$((failures + 1))
     fi
 }
