@@ -101,7 +101,7 @@ std::string MilliRefusal(std::string_view text, std::size_t m) {
 // rather than guess, the message offers the value written each way the
 // comma can be meant, each only when it is a value.
 std::string CommaRefusal(std::string_view text) {
-  const std::string kCommaRefused =
+  const std::string refusal =
       "a comma may be a decimal point or a thousands separator and is not guessed at; write ";
   text = Trimmed(text);
   const std::size_t first = text.find(',');
@@ -121,7 +121,7 @@ std::string CommaRefusal(std::string_view text) {
   const std::string before(text.substr(0, first));
   const std::string_view after = text.substr(end);
   // Commas in more than one place have no reading to offer.
-  if (after.find(',') != std::string_view::npos) return kCommaRefused + "e.g. 4.7k or 4k7";
+  if (after.find(',') != std::string_view::npos) return refusal + "e.g. 4.7k or 4k7";
 
   std::vector<std::string> decimalWays;
   if (groups.size() == 1 && !groups[0].empty()) {
@@ -146,7 +146,7 @@ std::string CommaRefusal(std::string_view text) {
   withoutCommas += after;
   thousands = thousands && ParseResistance(withoutCommas).value.has_value();
 
-  std::string message = kCommaRefused;
+  std::string message = refusal;
   if (decimalWays.empty() && !thousands) return message + "e.g. 4.7k or 4k7";
   for (std::size_t i = 0; i < decimalWays.size(); ++i) {
     if (i != 0) message += " or ";
@@ -167,7 +167,8 @@ ResistanceParse ParseResistance(std::string_view text) {
   scan.SkipBlanks();
   if (scan.Next() == '-') {
     const std::string_view withoutSign = Trimmed(text.substr(scan.position + 1));
-    if (ParseResistance(withoutSign).value) {
+    // One sign only: the check of what follows must not recurse sign by sign.
+    if (!withoutSign.starts_with('-') && ParseResistance(withoutSign).value) {
       return Refuse("a resistance cannot be negative; write " + std::string(withoutSign));
     }
     return Refuse("a resistance cannot be negative; " + std::string(kWriteInstead));

@@ -5,6 +5,7 @@
 
 #include "colour_names.h"
 #include "colour_words.h"
+#include "resistance_value.h"
 #include "run_bands.h"
 
 namespace {
@@ -141,6 +142,8 @@ const Typed kValues[] = {
 
     // Everything else that is not a value.
     {{"--value", "-4.7k"}, "", "bands: value \"-4.7k\": a resistance cannot be negative; write 4.7k\n", 2},
+    {{"--value", "--4.7k"}, "",
+     "bands: value \"--4.7k\": a resistance cannot be negative; write e.g. 4700, 4.7k, 4k7 or 4.7 k ohm\n", 2},
     {{"--value", "-x"}, "",
      "bands: value \"-x\": a resistance cannot be negative; write e.g. 4700, 4.7k, 4k7 or 4.7 k ohm\n", 2},
     {{"--value", OMEGA}, "",
@@ -176,6 +179,28 @@ const Typed kValues[] = {
 
 TEST(TypedForms, Values) {
   for (const Typed& typed : kValues) CheckTyped(typed);
+}
+
+// Texts as long as a command line allows, made of what the messages look
+// at twice (signs, commas, "m"), are refused like short ones.
+TEST(TypedForms, LongTextsAreRefusedLikeShortOnes) {
+  const struct {
+    std::string text;
+    const char* errorStart;
+  } cases[] = {
+      {std::string(100'000, '-') + "1", "a resistance cannot be negative; write e.g."},
+      {"1" + std::string(100'000, ','), "a comma may be a decimal point"},
+      {std::string(50'000, '1') + "," + std::string(50'000, '1'), "a comma may be a decimal point"},
+      {"1,1" + std::string(100'000, 'm'), "a comma may be a decimal point"},
+      {"1" + std::string(100'000, 'm'), "\"m\" would mean milli-ohm; write M for mega-ohm"},
+      {std::string(33'333, ',') + std::string(33'333, '-') + std::string(33'333, ','), "a comma may be"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text.substr(0, 20));
+    const ResistanceParse parse = ParseResistance(c.text);
+    EXPECT_FALSE(parse.value.has_value());
+    EXPECT_TRUE(parse.error.starts_with(c.errorStart)) << parse.error.substr(0, 200);
+  }
 }
 
 // Every letter code, in the band roles it has in the windows' codes; each
