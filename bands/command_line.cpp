@@ -7,6 +7,7 @@
 
 #include "band_codes.h"
 #include "colour_names.h"
+#include "colour_words.h"
 #include "resistance_value.h"
 
 #ifndef BANDS_VERSION
@@ -25,12 +26,15 @@ constexpr std::string_view kHelp =
     "multiplier, tolerance), prints the line that the fourband or the fiveband\n"
     "window shows for those bands. Colours: black brown red orange yellow green\n"
     "blue violet grey white silver gold none, in any case; gray is grey, and none\n"
-    "is the empty tolerance band.\n"
+    "is the empty tolerance band. The letter codes BK BN RD OG YE GN BU VT GY WH\n"
+    "SR GD name the same colours. One argument may hold the whole code, its\n"
+    "colours separated by commas, hyphens, slashes or blanks: BN,BK,RD,GD.\n"
     "\n"
     "With --value, prints the colours of the four-band and of the five-band code\n"
     "that show the value exactly, one line each, or why a code cannot encode it.\n"
     "The first digit is not black unless the value is too small for that.\n"
-    "Values: 4700, 4.7k, 4k7, 0.22, R22, 1M, 2.2G, with an optional \"ohm\".\n"
+    "Values: 4700, 4.7k, 4k7, 0.22, R22, 1M, 2.2G, with an optional \"ohm\" or\n"
+    "ohm sign (U+2126 or U+03A9); a decimal comma is refused: write 4.7k or 4k7.\n"
     "Tolerances: 1%, 2%, 5%, 10%, 20% (none); without --tolerance no tolerance\n"
     "band is printed.\n"
     "\n"
@@ -77,7 +81,7 @@ RequestParse ParseArguments(std::span<const std::string_view> arguments) {
       continue;
     }
     if (argument.size() < 2 || argument[0] != '-') {
-      request.colours.push_back(argument);
+      AppendColourWords(argument, request.colours);
       continue;
     }
     const std::size_t equals = argument.find('=');

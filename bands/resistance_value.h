@@ -26,10 +26,13 @@ struct ResistanceParse {
 // Reads a value in ohm: a decimal number ("4700", "0.22", ".5"), optionally
 // followed by a unit letter k or K (kilo), M (mega), G or g (giga), R or r
 // (ohm), or with the unit letter standing for the point ("4k7", "R22",
-// "4R7"); then optionally "ohm" or "ohms" in any case. Blanks may stand
-// around the unit and "ohm", as in the readings' own "4.70 k ohm". Leading
-// zeros are allowed ("001 ohm"). "m" is refused: it would mean milli.
-// Negative values and values above 999 G ohm are refused.
+// "4R7"); then optionally "ohm" or "ohms" in any case, or the ohm sign in
+// UTF-8 (U+2126 or U+03A9: "4.7 kΩ", "470Ω"). Blanks may stand around the unit
+// and "ohm", as in the readings' own "4.70 k ohm". Leading zeros are allowed
+// ("001 ohm"). "m" is refused: it would mean milli. A comma is refused, as
+// it may be a decimal comma or a thousands separator. Negative values and
+// values above 999 G ohm are refused. Every error ends with what to write
+// instead.
 ResistanceParse ParseResistance(std::string_view text);
 
 // The value in hundredths of an ohm, the step of the finest multiplier

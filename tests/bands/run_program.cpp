@@ -79,17 +79,19 @@ ProgramRun RunProgram(const std::string& program, const std::vector<std::string>
   HANDLE in = CreateFileA("NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, &inheritable,
                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
 
-  STARTUPINFOA startup{};
+  STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;
   startup.hStdInput = in;
   startup.hStdOutput = out;
   startup.hStdError = err;
   PROCESS_INFORMATION process{};
-  std::vector<char> commandBuffer(commandLine.begin(), commandLine.end());
-  commandBuffer.push_back('\0');
-  run.started = out != INVALID_HANDLE_VALUE && err != INVALID_HANDLE_VALUE &&
-                CreateProcessA(nullptr, commandBuffer.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
+  // Arguments are UTF-8; the child gets them as UTF-16, as from a shell.
+  const int wideLength = MultiByteToWideChar(CP_UTF8, 0, commandLine.c_str(), -1, nullptr, 0);
+  std::vector<wchar_t> commandBuffer(wideLength > 0 ? wideLength : 1, L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, commandLine.c_str(), -1, commandBuffer.data(), wideLength);
+  run.started = out != INVALID_HANDLE_VALUE && err != INVALID_HANDLE_VALUE && wideLength > 0 &&
+                CreateProcessW(nullptr, commandBuffer.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
                                nullptr, nullptr, &startup, &process);
   // The child holds its own copies of the handles.
   for (HANDLE handle : {out, err, in}) {

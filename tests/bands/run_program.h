@@ -15,8 +15,8 @@ struct ProgramRun {
 };
 
 // `program` is a path of this build (a Unix path also in the Windows build,
-// where Wine's drive Z: stands for the root). Arguments must not contain
-// quotes. Standard output goes to `outputPath` when one is given (a Unix
-// path, like `program`); otherwise it is captured into `out`.
+// where Wine's drive Z: stands for the root). Arguments are UTF-8 and must
+// not contain quotes. Standard output goes to `outputPath` when one is given
+// (a Unix path, like `program`); otherwise it is captured into `out`.
 ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& arguments,
                       int deadlineMilliseconds, const std::string& outputPath = "");
