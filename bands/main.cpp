@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "command_line.h"
-#include "number_text.h"
+#include "float_control.h"
 
 int main(int argc, char** argv) {
   // The readings compute in the same floating-point mode as the windows.

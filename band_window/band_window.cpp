@@ -1,5 +1,6 @@
 #include "band_window.h"
 
+#include "float_control.h"
 #include "number_text.h"
 
 namespace {
