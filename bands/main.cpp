@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "command_line.h"
-#include "number_text.h"
+#include "float_control.h"
 
 #ifdef _WIN32
 #include <windows.h>

@@ -9,6 +9,7 @@
 #include <random>
 #include <vector>
 
+#include "float_control.h"
 #include "number_text.h"
 #include "readings.h"
 

@@ -1,5 +1,7 @@
 #include "band_colour.h"
 
+#include <cassert>
+
 namespace {
 
 constexpr ByteLiteral kBlack("Black");
@@ -42,32 +44,9 @@ const BandColourInfo kColourTable[BandColourCount] = {
     {kNone,   kNoDigit, kNoDigit, k20Percent,  kDefault,           kDefault},
 };
 
-using enum BandColour;
-constexpr BandColour kDigitColours[] = {Black, Brown, Red,    Orange, Yellow,
-                                        Green, Blue,  Violet, Grey,   White};
-constexpr BandColour kMultiplierColours[] = {Black, Brown, Red,  Orange, Yellow, Green,
-                                             Blue,  Violet, Grey, White,  Silver, Gold};
-constexpr BandColour kFiveBandToleranceColours[] = {None, Brown, Red, Silver, Gold};
-constexpr BandColour kFourBandToleranceColours[] = {None, Red, Silver, Gold};
-
 }  // namespace
 
 const BandColourInfo& ColourInfo(BandColour colour) {
+  assert(static_cast<int>(colour) < BandColourCount);
   return kColourTable[static_cast<int>(colour)];
-}
-
-std::span<const BandColour> GroupColours(BandGroupKind kind) {
-  switch (kind) {
-    case BandGroupKind::Digit: return kDigitColours;
-    case BandGroupKind::Multiplier: return kMultiplierColours;
-    case BandGroupKind::FiveBandTolerance: return kFiveBandToleranceColours;
-    case BandGroupKind::FourBandTolerance: return kFourBandToleranceColours;
-  }
-  return {};
-}
-
-std::optional<BandColour> ColourAt(BandGroupKind kind, int position) {
-  const std::span<const BandColour> colours = GroupColours(kind);
-  if (position < 0 || position >= static_cast<int>(colours.size())) return std::nullopt;
-  return colours[position];
 }

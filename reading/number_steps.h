@@ -20,14 +20,11 @@ inline constexpr long double LargePowersOfTen[10] = {1e8L,   1e16L,  1e32L,   1e
 
 inline constexpr int MaxSignificantDigits = 18;
 
-// Digits and texts are moved in blocks of this many bytes, so every buffer
-// they pass through has this much room after its last byte.
-inline constexpr int CopyBlock = 8;
-
 // |value| ~ 0.d1 d2 ... dn x 10^point
 struct DecimalDigits {
-  // The first n are the digits '0' to '9'; the rest is room for block copies.
-  char digits[MaxSignificantDigits + CopyBlock];
+  // The first n are the digits '0' to '9'. The digit integer's 18 digits and
+  // two more zeros are written here; digit n + 1 decides the rounding.
+  char digits[MaxSignificantDigits + 2];
   int count;                          // n, 1 to 18
   int point;
   bool negative;
@@ -38,12 +35,11 @@ DecimalDigits ToDecimalDigits(long double value, int count);
 
 // The longest text: a sign, 18 digits, the point, "E", an exponent sign and
 // four exponent digits.
-inline constexpr std::size_t MaxNumberTextLength = 26;
+inline constexpr int MaxExponentDigits = 4;
+inline constexpr std::size_t MaxNumberTextLength = 1 + MaxSignificantDigits + 1 + 1 + 1 + MaxExponentDigits;
+static_assert(MaxNumberTextLength == 26);
 
-// Room for the laid-out text: the longest text (26 bytes) and a block
-// copy starting at any byte of it, rounded up.
-inline constexpr std::size_t LayOutRoom = 48;
-
-// Writes the text of `number` into `text` (LayOutRoom bytes; the text is
-// not terminated) and returns its length.
+// Writes the text of `number` into `text`, which has room for
+// MaxNumberTextLength bytes, and returns its length. The text is not
+// terminated; nothing is written after its last byte.
 std::size_t LayOutNumber(const DecimalDigits& number, char* text);

@@ -1,6 +1,7 @@
 #include "number_text.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 #include <cstring>
 #include <iterator>
@@ -125,10 +126,12 @@ DecimalDigits Fill(int count, char digit, int point, bool negative) {
   return number;
 }
 
+// `exponent` has at most four digits: the extended range ends near 10^4932.
 char* WriteExponent(char* out, char sign, int exponent) {
+  assert(exponent >= 0 && exponent < 10000);
   *out++ = 'E';
   *out++ = sign;
-  char reversed[4];
+  char reversed[MaxExponentDigits];
   int length = 0;
   do {
     reversed[length++] = static_cast<char>('0' + exponent % 10);
@@ -153,6 +156,7 @@ char* WriteExponent(char* out, char sign, int exponent) {
 // The steps, inlined into NumberText: passed between functions, an
 // extended value would go through memory twice.
 [[gnu::always_inline]] inline DecimalDigits DigitsOf(long double value, int count) {
+  assert(count >= 1 && count <= MaxSignificantDigits);
   const ExtendedFields fields = Decode(value);
   const bool normal = (fields.significand & ExplicitLeadingBit) != 0;
 
@@ -196,18 +200,16 @@ char* WriteExponent(char* out, char sign, int exponent) {
   return number;
 }
 
-// Appends `count` digits (at most 18) in whole blocks: `out` and `from` both
-// have CopyBlock bytes of room after the last byte moved.
+// Appends exactly `count` digits (at most 18); nothing beyond them is touched.
 inline char* AppendDigits(char* out, const char* from, int count) {
-  for (int i = 0; i < count; i += CopyBlock) std::memcpy(out + i, from + i, CopyBlock);
+  std::memcpy(out, from, static_cast<std::size_t>(count));
   return out + count;
 }
 
-constexpr char kZeros[MaxSignificantDigits + CopyBlock] = {
-    '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0',
-    '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0'};
-
-inline char* AppendZeros(char* out, int count) { return AppendDigits(out, kZeros, count); }
+inline char* AppendZeros(char* out, int count) {
+  std::memset(out, '0', static_cast<std::size_t>(count));
+  return out + count;
+}
 
 [[gnu::always_inline]] inline std::size_t LayOut(const DecimalDigits& number, char* text) {
   const char* d = number.digits;
@@ -244,7 +246,9 @@ inline char* AppendZeros(char* out, int count) { return AppendDigits(out, kZeros
     out = AppendZeros(out, -p);
     out = AppendDigits(out, d, s);
   }
-  return static_cast<std::size_t>(out - text);
+  const auto length = static_cast<std::size_t>(out - text);
+  assert(length <= MaxNumberTextLength);
+  return length;
 }
 
 }  // namespace
@@ -257,7 +261,7 @@ std::size_t LayOutNumber(const DecimalDigits& number, char* text) { return LayOu
 
 ByteString NumberText(long double value, int digits) {
   const int count = digits >= 1 && digits < MaxSignificantDigits ? digits : MaxSignificantDigits;
-  char work[LayOutRoom];  // the laid-out text before it gets its own storage
+  char work[MaxNumberTextLength];  // the laid-out text before it gets its own storage
   const std::size_t length = LayOut(DigitsOf(value, count), work);
   ByteString text = ByteString::Allocate(static_cast<std::uint32_t>(length));
   if (!text.empty()) std::memcpy(text.data(), work, length);

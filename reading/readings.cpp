@@ -95,25 +95,20 @@ ByteView ToleranceText(std::optional<BandColour> colour) {
 FiveBandSelection ReadFiveBandSelection(const CheckStateReader& isChecked) {
   using namespace five_band_ids;
   FiveBandSelection selection{};
-  selection.firstDigit = CheckedPosition(isChecked, FirstDigit, FirstDigit + 9);
-  selection.secondDigit = CheckedPosition(isChecked, SecondDigit, SecondDigit + 9);
-  selection.thirdDigit = CheckedPosition(isChecked, ThirdDigit, ThirdDigit + 9);
+  selection.firstDigit = CheckedPosition(isChecked, FirstDigit, FirstDigitLast);
+  selection.secondDigit = CheckedPosition(isChecked, SecondDigit, SecondDigitLast);
+  selection.thirdDigit = CheckedPosition(isChecked, ThirdDigit, ThirdDigitLast);
   selection.multiplier = CheckedPosition(isChecked, Multiplier, MultiplierLast);
-  // The tolerance options by identifier: 170 None, 171 no control, 172 Red,
-  // 173 Brown, 174 Silver, 175 Gold.
-  static constexpr std::optional<BandColour> kToleranceById[] = {
-      BandColour::None, std::nullopt,       BandColour::Red,
-      BandColour::Brown, BandColour::Silver, BandColour::Gold};
   const int tolerance = CheckedPosition(isChecked, Tolerance, ToleranceLast);
-  if (tolerance <= ToleranceLast - Tolerance) selection.tolerance = kToleranceById[tolerance];
+  if (tolerance <= ToleranceLast - Tolerance) selection.tolerance = ToleranceColourById[tolerance];
   return selection;
 }
 
 FourBandSelection ReadFourBandSelection(const CheckStateReader& isChecked) {
   using namespace four_band_ids;
   FourBandSelection selection{};
-  selection.firstDigit = CheckedPosition(isChecked, FirstDigit, FirstDigit + 9);
-  selection.secondDigit = CheckedPosition(isChecked, SecondDigit, SecondDigit + 9);
+  selection.firstDigit = CheckedPosition(isChecked, FirstDigit, FirstDigitLast);
+  selection.secondDigit = CheckedPosition(isChecked, SecondDigit, SecondDigitLast);
   selection.multiplier = CheckedPosition(isChecked, Multiplier, MultiplierLast);
   selection.tolerance = CheckedPosition(isChecked, Tolerance, ToleranceLast);
   return selection;

@@ -1,6 +1,7 @@
 #include "dialog_rules.h"
 
 #include <algorithm>
+#include <cassert>
 #include <iterator>
 
 namespace {
@@ -52,11 +53,12 @@ char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 
 
 }  // namespace
 
-std::size_t WriteDialogTemplate(std::uint8_t* bytes, std::uint32_t style,
+std::size_t WriteDialogTemplate(std::span<std::uint8_t> bytes, std::uint32_t style,
                                 std::uint32_t extendedStyle, int x, int y, int width, int height,
                                 std::string_view caption, int pointSize,
                                 std::string_view faceName) {
-  TemplateWriter writer{bytes};
+  assert(bytes.size() >= DialogTemplateCapacity);
+  TemplateWriter writer{bytes.data()};
   writer.Write32(style);
   writer.Write32(extendedStyle);
   writer.Write16(0);  // no controls in the template
@@ -122,6 +124,7 @@ bool IsColorMessage(unsigned message) {
 }
 
 SystemColorEntries SystemColorEntriesFor(unsigned message) {
+  assert(IsColorMessage(message));
   return ColorMessageEntries[message - FirstColorMessage];
 }
 

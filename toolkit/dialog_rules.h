@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 #include "toolkit_values.h"
@@ -24,12 +25,12 @@ inline constexpr std::size_t DialogTemplateCapacity =
     18 + 4 + 2 * (MaxCaptionLength + 1) + 2 + 2 * (MaxFaceNameLength + 1);
 
 // Writes the template of a dialog with no controls, no menu and the system
-// dialog class into `bytes`, which must hold DialogTemplateCapacity bytes and
-// be 4-byte aligned for the system. `caption` is cut to MaxCaptionLength
+// dialog class into `bytes`, which must hold at least DialogTemplateCapacity
+// bytes and be 4-byte aligned for the system. `caption` is cut to MaxCaptionLength
 // characters and an empty one is written as " "; `faceName` to
 // MaxFaceNameLength. Every byte is widened to 16 bits with a zero high byte.
 // Returns the count of bytes written.
-std::size_t WriteDialogTemplate(std::uint8_t* bytes, std::uint32_t style,
+std::size_t WriteDialogTemplate(std::span<std::uint8_t> bytes, std::uint32_t style,
                                 std::uint32_t extendedStyle, int x, int y, int width, int height,
                                 std::string_view caption, int pointSize,
                                 std::string_view faceName);

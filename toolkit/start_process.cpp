@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "number_text.h"
+#include "float_control.h"
 #include "toolkit_internal.h"
 
 ProcessSettings Process{nullptr, SW_SHOWDEFAULT, nullptr, TLS_OUT_OF_INDEXES, nullptr, {nullptr, 0}};

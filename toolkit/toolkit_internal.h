@@ -73,6 +73,10 @@ HBRUSH AnswerColorMessage(UINT message, HDC deviceContext, HWND control);
 // the dialog's own.
 void ReleaseDialogRecords(HWND dialog);
 
+// The dialog procedure of every toolkit dialog: the program's callbacks
+// first, then the toolkit's answers to colour messages and SC_CLOSE.
+INT_PTR CALLBACK ToolkitDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
 // ---- Process and thread settings -----------------------------------------
 
 struct DialogFontSetting {

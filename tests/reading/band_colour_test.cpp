@@ -91,4 +91,13 @@ TEST(ColourTable, PaintOfEveryColour) {
   }
 }
 
+#ifndef NDEBUG
+// Where the preconditions are checked (the native build under the
+// sanitizers), a colour number outside the table stops the program.
+TEST(ColourTableDeathTest, ColourOutsideTheTable) {
+  EXPECT_DEATH(ColourInfo(static_cast<BandColour>(BandColourCount)), "BandColourCount");
+  EXPECT_DEATH(ColourInfo(static_cast<BandColour>(255)), "BandColourCount");
+}
+#endif
+
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <type_traits>
 
 #include "byte_string.h"
 #include "number_text.h"
@@ -39,6 +40,20 @@ TEST(ByteStringLayout, TextLiteralsAreStoredOnceAndReadInPlace) {
   EXPECT_EQ(first.data()[10], '\0');
   EXPECT_EQ(first.data(), ("First band"_text).data());
   EXPECT_EQ((""_text).data(), nullptr);
+}
+
+// A view of a literal that stays in place is fine; one of a temporary
+// literal would dangle after the statement and does not compile. An owned
+// text still gives a view, so that temporaries can be passed and joined.
+static_assert(std::is_convertible_v<const ByteLiteral<4>&, ByteView>);
+static_assert(!std::is_constructible_v<ByteView, ByteLiteral<4>>);
+static_assert(!std::is_convertible_v<ByteLiteral<4>, ByteView>);
+static_assert(std::is_convertible_v<ByteString, ByteView>);
+
+TEST(ByteStringLayout, TemporariesJoinedAndPassedStayValidForTheCall) {
+  TextStorageProbe probe;
+  const ByteString joined = ConcatText(ConcatText(NumberText(4, 15), kAbc), NumberText(7, 15));
+  EXPECT_EQ(joined.view(), "4abc7");
 }
 
 TEST(ByteStringLayout, EmptyTextIsTheNullHandle) {

@@ -206,8 +206,13 @@ TEST(LayOutNumber, EveryForm) {
     number.count = 7;
     number.point = c.point;
     number.negative = c.negative;
-    char text[LayOutRoom];
-    EXPECT_EQ(std::string(text, LayOutNumber(number, text)), c.text);
+    // The text fills its room at most, and nothing after it is written.
+    char text[MaxNumberTextLength + 8];
+    std::memset(text, '#', sizeof text);
+    const std::size_t length = LayOutNumber(number, text);
+    EXPECT_EQ(std::string(text, length), c.text);
+    EXPECT_EQ(std::string(text + length, sizeof text - length), std::string(sizeof text - length, '#'))
+        << c.text;
   }
 }
 
@@ -226,5 +231,24 @@ TEST(NumberText, EighteenDigitsReadBackAsTheValue) {
     ASSERT_LT(relativeError < 0 ? -relativeError : relativeError, 2e-17L) << text;
   }
 }
+
+#ifndef NDEBUG
+// Where the preconditions are checked (the native build under the
+// sanitizers), the steps stop the program on a digit count or an exponent
+// outside what they are made for. NumberText itself maps every count to 1-18.
+TEST(NumberStepsDeathTest, DigitCountOutsideOneToEighteen) {
+  EXPECT_DEATH(ToDecimalDigits(1.0L, 0), "count >= 1");
+  EXPECT_DEATH(ToDecimalDigits(1.0L, 19), "count <= MaxSignificantDigits");
+}
+
+TEST(NumberStepsDeathTest, ExponentOfMoreThanFourDigits) {
+  DecimalDigits number{};
+  std::memcpy(number.digits, "1000000", 7);
+  number.count = 7;
+  number.point = 10001;  // 1E+10000
+  char text[MaxNumberTextLength + 8];
+  EXPECT_DEATH(LayOutNumber(number, text), "exponent < 10000");
+}
+#endif
 
 }  // namespace

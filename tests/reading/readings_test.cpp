@@ -273,4 +273,43 @@ TEST(FourBandReading, EverySelectionReadsBackAsItsValue) {
         }
 }
 
+// The colour each option identifier of the windows stands for, written out
+// from the windows' option rows; the window tables are checked against
+// these at compile time.
+TEST(OptionColours, EveryIdentifierOfBothWindows) {
+  using enum BandColour;
+  const BandColour kDigitColours[] = {Black, Brown, Red, Orange, Yellow, Green, Blue, Violet, Grey, White};
+  const BandColour kMultiplierColours[] = {Black, Brown, Red,  Orange, Yellow, Green,
+                                           Blue,  Violet, Grey, White,  Silver, Gold};
+  const struct {
+    int identifier;
+    std::optional<BandColour> colour;
+  } kFiveBandCases[] = {
+      {119, std::nullopt}, {162, std::nullopt}, {169, std::nullopt}, {170, None},
+      {171, std::nullopt}, {172, Red},          {173, Brown},        {174, Silver},
+      {175, Gold},         {176, std::nullopt}, {180, std::nullopt},
+  }, kFourBandCases[] = {
+      {119, std::nullopt}, {152, std::nullopt}, {159, std::nullopt}, {160, None},
+      {161, Red},          {162, Silver},       {163, Gold},         {164, std::nullopt},
+      {170, std::nullopt},
+  };
+  for (int i = 0; i < 10; ++i) {
+    for (int first : {120, 130}) {
+      EXPECT_EQ(five_band_ids::OptionColour(first + i), kDigitColours[i]) << first + i;
+      EXPECT_EQ(four_band_ids::OptionColour(first + i), kDigitColours[i]) << first + i;
+    }
+    EXPECT_EQ(five_band_ids::OptionColour(140 + i), kDigitColours[i]) << 140 + i;
+  }
+  for (int i = 0; i < 12; ++i) {
+    EXPECT_EQ(five_band_ids::OptionColour(150 + i), kMultiplierColours[i]) << 150 + i;
+    EXPECT_EQ(four_band_ids::OptionColour(140 + i), kMultiplierColours[i]) << 140 + i;
+  }
+  for (const auto& c : kFiveBandCases) {
+    EXPECT_EQ(five_band_ids::OptionColour(c.identifier), c.colour) << c.identifier;
+  }
+  for (const auto& c : kFourBandCases) {
+    EXPECT_EQ(four_band_ids::OptionColour(c.identifier), c.colour) << c.identifier;
+  }
+}
+
 }  // namespace

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "number_text.h"
+#include "float_control.h"
 
 int main(int argc, char** argv) {
   // The floating-point mode the programs run with.

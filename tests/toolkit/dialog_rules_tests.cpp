@@ -13,7 +13,7 @@ std::vector<std::uint8_t> TemplateOf(std::uint32_t style, std::uint32_t extended
                                      int width, int height, std::string_view caption,
                                      int pointSize, std::string_view faceName) {
   std::vector<std::uint8_t> bytes(DialogTemplateCapacity, 0xCC);
-  bytes.resize(WriteDialogTemplate(bytes.data(), style, extendedStyle, x, y, width, height,
+  bytes.resize(WriteDialogTemplate(bytes, style, extendedStyle, x, y, width, height,
                                    caption, pointSize, faceName));
   return bytes;
 }
@@ -218,6 +218,23 @@ TEST(Colours, SystemColourEntriesByMessage) {
   EXPECT_FALSE(IsColorMessage(0x131));
   EXPECT_FALSE(IsColorMessage(0x139));
 }
+
+// Where the preconditions are checked (the native build under the
+// sanitizers), breaking one stops the program instead of reading or writing
+// outside a table or a buffer.
+#ifndef NDEBUG
+TEST(RulesPreconditionsDeathTest, ColourEntriesOnlyForColourMessages) {
+  EXPECT_DEATH(SystemColorEntriesFor(0x131), "IsColorMessage");
+  EXPECT_DEATH(SystemColorEntriesFor(0x139), "IsColorMessage");
+}
+
+TEST(RulesPreconditionsDeathTest, TemplateBufferHoldsTheLargestTemplate) {
+  // A short caption would fit, but the buffer must hold any template.
+  std::vector<std::uint8_t> bytes(DialogTemplateCapacity - 1);
+  EXPECT_DEATH(WriteDialogTemplate(bytes, 0, 0, 0, 0, 0, 0, "A", 8, "MS Sans Serif"),
+               "DialogTemplateCapacity");
+}
+#endif
 
 // ---- resource names --------------------------------------------------------
 

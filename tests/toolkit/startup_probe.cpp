@@ -4,7 +4,7 @@
 // and the main routine must never run.
 #include <cstdio>
 
-#include "number_text.h"
+#include "float_control.h"
 #include "toolkit_internal.h"
 
 namespace {

@@ -11,6 +11,12 @@
 //   moves, a variable or a literal is copied, storage reused when the length
 //   is the same);
 // - ByteView: a borrowed handle to either of them, for reading.
+//
+// A view borrows: it must not outlive the text it was made from. Views of a
+// literal temporary are refused at compile time; a view of an owned
+// temporary is right as an argument (the temporary lives until the call
+// returns: ConcatText(NumberText(4, 15), kPoint)) and dangles when stored
+// (ByteView v = NumberText(4, 15);). Keep such a text in a ByteString.
 #pragma once
 
 #include <cstddef>
@@ -38,8 +44,18 @@ struct TextStorage {
 // Installs `storage` and returns the one it replaces.
 TextStorage SetTextStorage(TextStorage storage);
 
+// Under clang, storing a view of a temporary ByteString in a variable is
+// reported (-Wdangling); GCC has no such check.
+#if defined(__clang__)
+#define TEXT_VIEW_TYPE [[gsl::Pointer]]
+#define TEXT_VIEW_OF_THIS [[clang::lifetimebound]]
+#else
+#define TEXT_VIEW_TYPE
+#define TEXT_VIEW_OF_THIS
+#endif
+
 // A borrowed text handle: never owns, never frees.
-class ByteView {
+class TEXT_VIEW_TYPE ByteView {
  public:
   constexpr ByteView() = default;
   // `bytes` is the first byte of a text in the layout above, or null.
@@ -76,8 +92,11 @@ struct ByteLiteral {
     for (std::size_t i = 0; i < N; ++i) bytes[i] = text[i];
   }
 
-  // The empty literal is the null handle, like every empty text.
-  constexpr operator ByteView() const { return ByteView(length != 0 ? bytes : nullptr); }
+  // The empty literal is the null handle, like every empty text. Only a
+  // literal that stays in place gives a view: one of a temporary would
+  // dangle as soon as the statement ends.
+  constexpr operator ByteView() const& { return ByteView(length != 0 ? bytes : nullptr); }
+  operator ByteView() const&& = delete;
   std::string_view view() const { return {bytes, length}; }
 };
 
@@ -88,7 +107,8 @@ constexpr ByteView operator""_text() {
   return Text;
 }
 
-// A text that owns its storage.
+// A text that owns its storage. Its view borrows the storage: a view of a
+// temporary ByteString is for passing as an argument only (see above).
 class ByteString {
  public:
   ByteString() = default;
@@ -123,7 +143,7 @@ class ByteString {
   // is recorded.
   static ByteString Allocate(std::uint32_t length);
 
-  operator ByteView() const { return ByteView(bytes_); }
+  operator ByteView() const TEXT_VIEW_OF_THIS { return ByteView(bytes_); }
   std::uint32_t size() const { return ByteView(bytes_).size(); }
   bool empty() const { return bytes_ == nullptr; }
   char* data() { return bytes_; }

@@ -1,5 +1,6 @@
 #include "band_window.h"
 
+#include "float_control.h"
 #include "number_text.h"
 
 namespace {
@@ -18,7 +19,7 @@ void AddOption(HWND dialog, const WindowRow& row) {
   const BandColourInfo& colour = ColourInfo(row.colour);
   AddDialogControl(dialog, ControlKind::OptionButton, row.identifier, colour.buttonText, row.x,
                    row.y, row.width, row.height, row.style, 0);
-  if (row.painting == Painting::Painted) {
+  if (colour.background) {
     SetControlColors(dialog, row.identifier, ColourOf(colour.textColour),
                      ColourOf(colour.background));
   }

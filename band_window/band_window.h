@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 #include <span>
 
 #include "band_colour.h"
@@ -31,13 +32,10 @@ inline constexpr DWORD BandDialogStyle =
 static_assert(BandDialogStyle == 0x90C80054);
 inline constexpr DWORD BandDialogExtendedStyle = WS_EX_CONTROLPARENT;
 
-// Whether an option is painted with its colour's background and text colour
-// right after it is added.
-enum class Painting : std::uint8_t { NotPainted, Painted };
-
 enum class RowKind : std::uint8_t {
   Control,      // a frame, label or push button with its own text
   Option,       // an option button of a band colour: its text and paint come from the colour table
+                // (painted right after it is added when the colour has a background)
   Picture,      // an image showing a numbered bitmap resource
   CheckStep,    // check one option of an identifier range, uncheck the others
   MessageStep,  // send the dialog a message
@@ -52,7 +50,6 @@ struct WindowRow {
   int resourceNumber = 0;       // Picture rows: shown by the name "#" and the number
   int x = 0, y = 0, width = 0, height = 0;  // dialog units
   DWORD style = DefaultStyle;
-  Painting painting = Painting::NotPainted;  // Option rows
   int rangeFirst = 0, rangeLast = 0;  // CheckStep rows
   UINT message = 0;             // MessageStep rows
   WPARAM wParam = 0;
@@ -66,10 +63,9 @@ constexpr WindowRow Control(ControlKind kind, int identifier, ByteView text, int
 }
 
 constexpr WindowRow Option(int identifier, BandColour colour, int x, int y, int width, int height,
-                           DWORD style, Painting painting) {
+                           DWORD style) {
   return {.row = RowKind::Option, .kind = ControlKind::OptionButton, .identifier = identifier,
-          .colour = colour, .x = x, .y = y, .width = width, .height = height, .style = style,
-          .painting = painting};
+          .colour = colour, .x = x, .y = y, .width = width, .height = height, .style = style};
 }
 
 constexpr WindowRow Picture(int identifier, int resourceNumber, int x, int y, int width,
@@ -86,6 +82,41 @@ constexpr WindowRow CheckOption(int checked, int first, int last) {
 
 constexpr WindowRow SendToDialog(UINT message, WPARAM wParam, LPARAM lParam) {
   return {.row = RowKind::MessageStep, .message = message, .wParam = wParam, .lParam = lParam};
+}
+
+// Whether a window's option rows agree with its reading, which gives every
+// option identifier a colour (`colourOf`, none for an identifier that names
+// no option): each option row shows its identifier's colour, and each
+// group, from its frame to its check step, has exactly one option for every
+// identifier of the step's range that names one, and checks one of them.
+template <typename ColourOfOption>
+constexpr bool OptionsAgreeWithReading(std::span<const WindowRow> rows, ColourOfOption colourOf) {
+  std::size_t groupStart = 0;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const WindowRow& row = rows[i];
+    if (row.row == RowKind::Control && row.kind == ControlKind::Frame) groupStart = i;
+    if (row.row == RowKind::Option && colourOf(row.identifier) != std::optional(row.colour)) {
+      return false;
+    }
+    if (row.row != RowKind::CheckStep) continue;
+    int options = 0;
+    bool checkedIsOption = false;
+    for (std::size_t j = groupStart; j < i; ++j) {
+      if (rows[j].row != RowKind::Option) continue;
+      if (rows[j].identifier < row.rangeFirst || rows[j].identifier > row.rangeLast) return false;
+      for (std::size_t k = groupStart; k < j; ++k) {
+        if (rows[k].row == RowKind::Option && rows[k].identifier == rows[j].identifier) return false;
+      }
+      ++options;
+      checkedIsOption = checkedIsOption || rows[j].identifier == row.identifier;
+    }
+    int named = 0;
+    for (int identifier = row.rangeFirst; identifier <= row.rangeLast; ++identifier) {
+      named += colourOf(identifier).has_value();
+    }
+    if (options != named || !checkedIsOption) return false;
+  }
+  return true;
 }
 
 // The dialog's own row.

@@ -50,9 +50,6 @@ void EndDialogWithResult(HWND dialog, std::int32_t result);
 // MessageBoxA with no owner; returns the identifier of the closing button.
 int ShowMessageBox(ByteView text, UINT style, ByteView caption);
 
-// The dialog procedure of every toolkit dialog.
-INT_PTR CALLBACK ToolkitDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-
 // The process entry: prepares the process, calls `main`, releases what it
 // prepared and ends the process with main's result as exit code.
 [[noreturn]] void StartProcess(MainRoutine main);

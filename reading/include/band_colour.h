@@ -41,6 +41,7 @@ struct BandColourInfo {
   std::optional<Rgb> textColour;
 };
 
+// `colour` is one of the thirteen colours.
 const BandColourInfo& ColourInfo(BandColour colour);
 
 enum class BandGroupKind {
@@ -50,8 +51,30 @@ enum class BandGroupKind {
   FourBandTolerance,  // None, Red, Silver, Gold
 };
 
+// The colours each kind of group offers, top to bottom.
+namespace group_colours {
+using enum BandColour;
+inline constexpr BandColour Digit[] = {Black, Brown, Red, Orange, Yellow, Green, Blue, Violet, Grey, White};
+inline constexpr BandColour Multiplier[] = {Black, Brown, Red,  Orange, Yellow, Green,
+                                            Blue,  Violet, Grey, White,  Silver, Gold};
+inline constexpr BandColour FiveBandTolerance[] = {None, Brown, Red, Silver, Gold};
+inline constexpr BandColour FourBandTolerance[] = {None, Red, Silver, Gold};
+}  // namespace group_colours
+
 // The colours a group of this kind offers, top to bottom.
-std::span<const BandColour> GroupColours(BandGroupKind kind);
+constexpr std::span<const BandColour> GroupColours(BandGroupKind kind) {
+  switch (kind) {
+    case BandGroupKind::Digit: return group_colours::Digit;
+    case BandGroupKind::Multiplier: return group_colours::Multiplier;
+    case BandGroupKind::FiveBandTolerance: return group_colours::FiveBandTolerance;
+    case BandGroupKind::FourBandTolerance: return group_colours::FourBandTolerance;
+  }
+  return {};
+}
 
 // The colour at `position` of the group, or none outside the group.
-std::optional<BandColour> ColourAt(BandGroupKind kind, int position);
+constexpr std::optional<BandColour> ColourAt(BandGroupKind kind, int position) {
+  const std::span<const BandColour> colours = GroupColours(kind);
+  if (position < 0 || position >= static_cast<int>(colours.size())) return std::nullopt;
+  return colours[position];
+}
