@@ -192,6 +192,92 @@ constexpr ExpectedReading FourBandReadings[] = {
      "Resistance: 1.0 k ohm, 10%\r\n"},
 };
 
+
+// The dialog manager's keyboard: Tab and Shift+Tab go from tab stop to tab
+// stop in creation order, and a group is entered at its checked option,
+// the only option of it with a tab stop. An arrow key goes to the next or
+// previous control up to the next control with WS_GROUP, and checks it if
+// it is an option; the run of a group therefore holds the frame that
+// follows it, and the tolerance group's run holds the picture, the labels
+// and both buttons. The mnemonic of "&Ok" gives Ok the focus.
+constexpr KeyStep FiveBandKeyboardWalk[] = {
+    {"Tab", 130, 0, nullptr},
+    {"Tab", 140, 0, nullptr},
+    {"Tab", 151, 0, nullptr},
+    {"Tab", 172, 0, nullptr},
+    {"Tab", IDOK, 0, nullptr},
+    {"Tab", IDCANCEL, 0, nullptr},
+    {"Tab", 121, 0, nullptr},  // round again
+    {"Shift+Tab", IDCANCEL, 0, nullptr},
+    {"Shift+Tab", IDOK, 0, nullptr},
+    {"Shift+Tab", 172, 0, nullptr},
+    {"Shift+Tab", 151, 0, nullptr},
+    {"Down", 152, 152, nullptr},  // multiplier Brown to Red
+    {"Alt+O", IDOK, 0, "Resistance: 10.0 k ohm, 2%\r\n"},
+    {"Shift+Tab", 172, 0, nullptr},
+    {"Down", 174, 174, nullptr},  // tolerance Red to Silver, in display order
+    {"Down", 175, 175, nullptr},
+    {"Down", 180, 0, nullptr},  // past Gold to the picture; Gold stays checked
+    {"Up", 175, 175, nullptr},
+    {"Alt+O", IDOK, 0, "Resistance: 10.0 k ohm, 5%\r\n"},
+    {"Up", 192, 0, nullptr},  // from Ok back along the tolerance group's run
+    {"Shift+Tab", 175, 0, nullptr},  // the tab stops moved with the checks
+    {"Shift+Tab", 152, 0, nullptr},
+    {"Shift+Tab", 140, 0, nullptr},
+    {"Shift+Tab", 130, 0, nullptr},
+    {"Shift+Tab", 121, 0, nullptr},
+    {"Up", 120, 120, nullptr},
+    {"Up", 111, 0, nullptr},  // round to the end of the run: the second band's frame
+    {"Down", 120, 120, nullptr},
+    {"Down", 121, 121, nullptr},
+    {"Tab", 130, 0, nullptr},
+    {"Down", 131, 131, nullptr},
+    {"Alt+O", IDOK, 0, "Resistance: 11.0 k ohm, 5%\r\n"},
+};
+
+// As in the five-band window; here the first band's run from Black to the
+// second band's Black also holds Ok, Cancel and the second band's frame, so
+// the arrow keys pass through the two buttons between Grey and White, and
+// with White checked its tab stop comes after the buttons.
+constexpr KeyStep FourBandKeyboardWalk[] = {
+    {"Tab", IDOK, 0, nullptr},
+    {"Tab", IDCANCEL, 0, nullptr},
+    {"Tab", 130, 0, nullptr},
+    {"Tab", 142, 0, nullptr},
+    {"Tab", 162, 0, nullptr},
+    {"Tab", 121, 0, nullptr},  // round again
+    {"Shift+Tab", 162, 0, nullptr},
+    {"Shift+Tab", 142, 0, nullptr},
+    {"Shift+Tab", 130, 0, nullptr},
+    {"Shift+Tab", IDCANCEL, 0, nullptr},
+    {"Shift+Tab", IDOK, 0, nullptr},
+    {"Shift+Tab", 121, 0, nullptr},
+    {"Down", 122, 122, nullptr},
+    {"Up", 121, 121, nullptr},
+    {"Tab", IDOK, 0, nullptr},
+    {"Up", 128, 128, nullptr},  // from Ok back to Grey, which the arrow checks
+    {"Down", IDOK, 0, nullptr},
+    {"Down", IDCANCEL, 0, nullptr},
+    {"Down", 129, 129, nullptr},
+    {"Down", 111, 0, nullptr},  // the second band's frame ends the run
+    {"Down", 120, 120, nullptr},  // round to Black
+    {"Up", 111, 0, nullptr},
+    {"Up", 129, 129, nullptr},
+    {"Up", IDCANCEL, 0, nullptr},
+    {"Up", IDOK, 0, nullptr},
+    {"Alt+O", IDOK, 0, "Resistance: 9.0 k ohm, 10%\r\n"},
+    {"Shift+Tab", 162, 0, nullptr},  // White's tab stop is after the buttons
+    {"Down", 163, 163, nullptr},
+    {"Down", 170, 0, nullptr},  // past Gold to the picture
+    {"Up", 163, 163, nullptr},
+    {"Tab", IDOK, 0, nullptr},
+    {"Tab", IDCANCEL, 0, nullptr},
+    {"Tab", 129, 0, nullptr},
+    {"Tab", 130, 0, nullptr},
+    {"Down", 131, 131, nullptr},
+    {"Alt+O", IDOK, 0, "Resistance: 9.1 k ohm, 5%\r\n"},
+};
+
 }  // namespace
 
 const ExpectedWindow FiveBandExpected = {
@@ -203,6 +289,7 @@ const ExpectedWindow FiveBandExpected = {
     .openingText = "Resistance: 1.00 k ohm, 2%\r\n",
     .readings = FiveBandReadings,
     .hasVersionResource = true,
+    .keyboardWalk = FiveBandKeyboardWalk,
 };
 
 const ExpectedWindow FourBandExpected = {
@@ -214,4 +301,5 @@ const ExpectedWindow FourBandExpected = {
     .openingText = "Resistance: 1.0 k ohm, 10%\r\n",
     .readings = FourBandReadings,
     .hasVersionResource = false,
+    .keyboardWalk = FourBandKeyboardWalk,
 };

@@ -24,6 +24,16 @@ struct ExpectedReading {
   const char* text;             // the result box's text, CR LF included
 };
 
+// One key pressed in the window, and what follows it: the control that has
+// the focus, the option the key checks (0: every check stays as it was), and
+// the result box's text (null: no box).
+struct KeyStep {
+  const char* keys;  // as PressKeys takes them
+  int focus;
+  int checks;
+  const char* reading;
+};
+
 struct ExpectedWindow {
   const char* program;
   const char* caption;
@@ -33,6 +43,8 @@ struct ExpectedWindow {
   const char* openingText;
   std::span<const ExpectedReading> readings;
   bool hasVersionResource;
+  // Keys pressed one after another from the first band's checked option.
+  std::span<const KeyStep> keyboardWalk;
 };
 
 extern const ExpectedWindow FiveBandExpected;

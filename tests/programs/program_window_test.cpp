@@ -409,6 +409,65 @@ TEST_F(ProgramWindow, CloseBoxEndsTheProgramWithExitCodeZero) {
   ExpectExitCodeZero();
 }
 
+// The keyboard as a user presses it, through the input queue.
+class ProgramKeyboard : public ProgramWindow {
+ protected:
+  std::vector<int> CheckedOptions() const {
+    std::vector<int> checked;
+    for (const ExpectedControl& control : expected->controls) {
+      if (control.kind == Kind::Option &&
+          SendMessageA(Control(control.identifier), BM_GETCHECK, 0, 0) == BST_CHECKED) {
+        checked.push_back(control.identifier);
+      }
+    }
+    return checked;
+  }
+
+  // Starts at the first band's checked option, as after a click on it.
+  void StartAtFirstBand() {
+    ClickOption(expected->checkedAtOpening[0]);
+    ExpectFocusOn(Control(expected->checkedAtOpening[0]));
+  }
+};
+
+TEST_F(ProgramKeyboard, TabShiftTabArrowsAndAltOFollowTheTables) {
+  StartAtFirstBand();
+  int number = 0;
+  for (const KeyStep& step : expected->keyboardWalk) {
+    SCOPED_TRACE("step " + std::to_string(++number) + ": " + step.keys);
+    const std::vector<int> before = CheckedOptions();
+    ASSERT_TRUE(PressKeys(step.keys));
+    if (step.reading != nullptr) {
+      EXPECT_EQ(ReadResultBox(), step.reading);
+      EXPECT_TRUE(Activate());
+    }
+    ExpectFocusOn(Control(step.focus));
+    if (step.checks != 0) {
+      EXPECT_TRUE(WaitFor([&] {
+        return SendMessageA(Control(step.checks), BM_GETCHECK, 0, 0) == BST_CHECKED;
+      })) << "option " << step.checks << " is not checked";
+      // One option per group stays checked.
+      EXPECT_EQ(CheckedOptions().size(), before.size());
+    } else {
+      EXPECT_EQ(CheckedOptions(), before);
+    }
+  }
+}
+
+TEST_F(ProgramKeyboard, AltCEndsTheProgramWithExitCodeZero) {
+  StartAtFirstBand();
+  ASSERT_TRUE(PressKeys("Tab"));
+  ASSERT_TRUE(PressKeys("Alt+C"));
+  ExpectExitCodeZero();
+}
+
+TEST_F(ProgramKeyboard, EscapeKeyEndsTheProgramWithExitCodeZero) {
+  StartAtFirstBand();
+  ASSERT_TRUE(PressKeys("Down"));
+  ASSERT_TRUE(PressKeys("Escape"));
+  ExpectExitCodeZero();
+}
+
 // What the program file itself carries.
 TEST(ProgramFile, BitmapResource104IsA98By98PictureOf24Bits) {
   HMODULE file = LoadLibraryExA(programPath.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);

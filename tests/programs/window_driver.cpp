@@ -171,3 +171,53 @@ void ClickAt(POINT point) {
   inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
   SendInput(2, inputs, sizeof(INPUT));
 }
+
+namespace {
+
+WORD VirtualKeyNamed(const std::string& name) {
+  struct Named {
+    const char* name;
+    WORD key;
+  };
+  static constexpr Named Keys[] = {
+      {"Shift", VK_SHIFT}, {"Alt", VK_MENU},   {"Ctrl", VK_CONTROL}, {"Tab", VK_TAB},
+      {"Down", VK_DOWN},   {"Up", VK_UP},      {"Left", VK_LEFT},    {"Right", VK_RIGHT},
+      {"Enter", VK_RETURN}, {"Escape", VK_ESCAPE},
+  };
+  for (const Named& named : Keys) {
+    if (name == named.name) return named.key;
+  }
+  if (name.size() == 1 && name[0] >= 'A' && name[0] <= 'Z') return static_cast<WORD>(name[0]);
+  return 0;
+}
+
+INPUT KeyInput(WORD key, bool up) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = key;
+  input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
+  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  if (key == VK_DOWN || key == VK_UP || key == VK_LEFT || key == VK_RIGHT) {
+    input.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
+  }
+  return input;
+}
+
+}  // namespace
+
+bool PressKeys(const std::string& keys) {
+  std::vector<WORD> held;  // the modifiers, then the key itself
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t plus = keys.find('+', start);
+    const WORD key = VirtualKeyNamed(keys.substr(start, plus - start));
+    if (key == 0) return false;
+    held.push_back(key);
+    if (plus == std::string::npos) break;
+    start = plus + 1;
+  }
+  std::vector<INPUT> inputs;
+  for (WORD key : held) inputs.push_back(KeyInput(key, false));
+  for (auto key = held.rbegin(); key != held.rend(); ++key) inputs.push_back(KeyInput(*key, true));
+  return SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size();
+}

@@ -73,3 +73,8 @@ COLORREF ScreenPixel(POINT point);
 
 // A left click at a screen point, through the input queue as from the mouse.
 void ClickAt(POINT point);
+
+// Presses one key, with modifiers held around it, through the input queue as
+// from the keyboard: "Tab", "Shift+Tab", "Down", "Up", "Left", "Right",
+// "Enter", "Escape" or a letter such as "Alt+O". False for a name it does not know.
+bool PressKeys(const std::string& keys);
