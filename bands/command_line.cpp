@@ -6,8 +6,12 @@
 #include <vector>
 
 #include "band_codes.h"
+#include "code_details.h"
 #include "colour_names.h"
 #include "resistance_value.h"
+#include "resistor_code.h"
+#include "resistor_picture.h"
+#include "standard_values.h"
 
 #ifndef BANDS_VERSION
 #define BANDS_VERSION "unknown"
@@ -54,6 +58,9 @@ struct Request {
   bool version = false;
   std::optional<std::string_view> value;
   std::optional<std::string_view> tolerance;
+  std::optional<std::string_view> series;
+  std::optional<std::string_view> color;
+  bool details = false;
   std::vector<std::string_view> colours;
 };
 
@@ -76,6 +83,23 @@ RequestParse ParseArguments(std::span<const std::string_view> arguments) {
       request.version = true;
       continue;
     }
+    if (argument == "--details") {
+      request.details = true;
+      continue;
+    }
+    // As in the common tools, --color alone means always and WHEN is only
+    // ever given after "=".
+    if (argument == "--color" || argument == "--colour") {
+      request.color = "always";
+      continue;
+    }
+    if (argument.starts_with("--color=") || argument.starts_with("--colour=")) {
+      request.color = argument.substr(argument.find('=') + 1);
+      if (*request.color != "never" && *request.color != "always" && *request.color != "auto") {
+        return {{}, "\"" + std::string(argument) + "\": choose --color=never, --color=always or --color=auto"};
+      }
+      continue;
+    }
     if (argument.size() < 2 || argument[0] != '-') {
       request.colours.push_back(argument);
       continue;
@@ -85,6 +109,7 @@ RequestParse ParseArguments(std::span<const std::string_view> arguments) {
     std::optional<std::string_view>* target = nullptr;
     if (option == "--value") target = &request.value;
     if (option == "--tolerance") target = &request.tolerance;
+    if (option == "--series") target = &request.series;
     if (target == nullptr) {
       return {{}, "unknown option \"" + std::string(argument) + "\"; see bands --help"};
     }
@@ -95,7 +120,9 @@ RequestParse ParseArguments(std::span<const std::string_view> arguments) {
       *target = arguments[++i];
     } else {
       return {{}, std::string(option) + " needs an argument, e.g. " +
-                      (option == "--value" ? "--value 4.7k" : "--tolerance 5%")};
+                      (option == "--value"       ? "--value 4.7k"
+                       : option == "--tolerance" ? "--tolerance 5%"
+                                                 : "--series E24")};
     }
   }
   if (request.help || request.version) return {request, {}};
@@ -103,6 +130,8 @@ RequestParse ParseArguments(std::span<const std::string_view> arguments) {
     return {{}, "give either colours or --value, not both"};
   }
   if (request.tolerance && !request.value) return {{}, "--tolerance goes with --value"};
+  if (request.series && !request.value) return {{}, "--series goes with --value"};
+  if (request.details && request.value) return {{}, "--details goes with colours, not with --value"};
   if (!request.value && request.colours.empty()) {
     return {{}, "no colours and no --value given; see bands --help"};
   }
@@ -138,7 +167,40 @@ std::string FailureReason(EncodingFailure failure, const Resistance& value, int 
   return {};
 }
 
-int ShowCodes(const Request& request, std::ostream& out, std::ostream& err) {
+// The code lines of `value`, each followed by its picture when asked for.
+std::string CodeLines(const Resistance& value, std::optional<BandColour> tolerance, bool pictures,
+                      bool& anyShown) {
+  std::string lines;
+  for (const int digitBands : {2, 3}) {
+    const Encoding encoding = EncodeResistance(value, digitBands, tolerance);
+    lines += std::to_string(digitBands + 2) + " bands: ";
+    if (encoding.failure == EncodingFailure::None) {
+      anyShown = true;
+      std::vector<CodeColour> colours;
+      for (std::size_t i = 0; i < encoding.colours.size(); ++i) {
+        if (i != 0) lines += ' ';
+        lines += ColourName(encoding.colours[i]);
+        colours.push_back(ToCodeColour(encoding.colours[i]));
+      }
+      lines += '\n';
+      if (pictures) lines += ResistorPicture(colours);
+    } else {
+      lines += FailureReason(encoding.failure, value, digitBands, tolerance.value_or(BandColour::None));
+      lines += '\n';
+    }
+  }
+  return lines;
+}
+
+int ShowCodes(const Request& request, bool pictures, std::ostream& out, std::ostream& err) {
+  const StandardSeries* series = nullptr;
+  if (request.series) {
+    series = FindStandardSeries(*request.series);
+    if (series == nullptr) {
+      return Refuse(err, "series \"" + std::string(*request.series) +
+                             "\": choose E3, E6, E12, E24, E48, E96 or E192");
+    }
+  }
   const ResistanceParse parse = ParseResistance(*request.value);
   if (!parse.value) {
     return Refuse(err, "value \"" + std::string(*request.value) + "\": " + parse.error);
@@ -153,36 +215,57 @@ int ShowCodes(const Request& request, std::ostream& out, std::ostream& err) {
   }
 
   bool anyShown = false;
-  std::string lines;
-  for (const int digitBands : {2, 3}) {
-    const Encoding encoding = EncodeResistance(*parse.value, digitBands, tolerance);
-    lines += std::to_string(digitBands + 2) + " bands: ";
-    if (encoding.failure == EncodingFailure::None) {
-      anyShown = true;
-      for (std::size_t i = 0; i < encoding.colours.size(); ++i) {
-        if (i != 0) lines += ' ';
-        lines += ColourName(encoding.colours[i]);
-      }
+  std::string lines = CodeLines(*parse.value, tolerance, pictures, anyShown);
+  if (series != nullptr && !parse.value->digits.empty()) {
+    const std::string name(series->name);
+    if (InSeries(*series, *parse.value)) {
+      lines += name + ": " + ResistanceText(*parse.value) + " is a standard value\n";
     } else {
-      lines += FailureReason(encoding.failure, *parse.value, digitBands,
-                             tolerance.value_or(BandColour::None));
+      // The standard values on either side, with their codes.
+      const StandardSeries* const one[] = {series};
+      const NearestStandardValues nearest = NearestValues(one, *parse.value);
+      bool nearestShown = false;
+      lines += name + " below: " + ResistanceText(nearest.below) + "\n";
+      lines += CodeLines(nearest.below, tolerance, pictures, nearestShown);
+      lines += name + " above: " + ResistanceText(nearest.above) + "\n";
+      lines += CodeLines(nearest.above, tolerance, pictures, nearestShown);
     }
-    lines += '\n';
   }
   out << lines;
   return anyShown ? ExitDone : ExitNotEncodable;
 }
 
-int ShowReading(const Request& request, std::ostream& out, std::ostream& err) {
-  const ColourCodeReading reading = ReadColourCode(request.colours);
-  if (!reading.error.empty()) return Refuse(err, reading.error);
-  out << reading.line << "\n";
+int ShowReading(const Request& request, bool pictures, std::ostream& out, std::ostream& err) {
+  const ResistorReading reading = ReadResistorCode(request.colours);
+  // The colours read from the other end, when the count can form a code.
+  ResistorReading otherEnd;
+  if (request.colours.size() >= 3 && request.colours.size() <= 6) {
+    const std::vector<std::string_view> reversed(request.colours.rbegin(), request.colours.rend());
+    otherEnd = ReadResistorCode(reversed);
+  }
+  if (!reading.code) {
+    // A gold or silver band first is the common sign of a code held the
+    // wrong way round; the user decides, so nothing goes to standard output.
+    std::string message = "bands: " + reading.error + "\n";
+    if (otherEnd.code) message += "bands: from the other end: " + otherEnd.line + "\n";
+    err << message;
+    return ExitBadInput;
+  }
+  std::string lines = reading.line + "\n";
+  if (pictures) lines += ResistorPicture(reading.code->colours);
+  if (request.details) lines += DetailLines(*reading.code, otherEnd.code ? &otherEnd : nullptr);
+  out << lines;
   return ExitDone;
 }
 
 }  // namespace
 
 int RunBands(std::span<const std::string_view> arguments, std::ostream& out, std::ostream& err) {
+  return RunBands(arguments, out, err, OutputTerminal{});
+}
+
+int RunBands(std::span<const std::string_view> arguments, std::ostream& out, std::ostream& err,
+             const OutputTerminal& terminal) {
   try {
     const RequestParse parse = ParseArguments(arguments);
     if (!parse.error.empty()) return Refuse(err, parse.error);
@@ -195,8 +278,10 @@ int RunBands(std::span<const std::string_view> arguments, std::ostream& out, std
       out << "bands " BANDS_VERSION "\n";
       return ExitDone;
     }
-    if (request.value) return ShowCodes(request, out, err);
-    return ShowReading(request, out, err);
+    const std::string_view color = request.color.value_or("auto");
+    const bool pictures = color == "always" || (color == "auto" && terminal.isTerminal && !terminal.noColor);
+    if (request.value) return ShowCodes(request, pictures, out, err);
+    return ShowReading(request, pictures, out, err);
   } catch (const std::bad_alloc&) {
     err << "bands: out of memory\n";
     return ExitFailure;
