@@ -141,7 +141,10 @@ RequestParse ParseArguments(std::span<const std::string_view> arguments) {
     if (argument.starts_with("--color=") || argument.starts_with("--colour=")) {
       request.color = argument.substr(argument.find('=') + 1);
       if (*request.color != "never" && *request.color != "always" && *request.color != "auto") {
-        return {{}, "\"" + std::string(argument) + "\": choose --color=never, --color=always or --color=auto"};
+        std::string message(1, '"');
+        message += argument;
+        message += "\": choose --color=never, --color=always or --color=auto";
+        return {{}, message};
       }
       continue;
     }
