@@ -38,3 +38,23 @@ std::string ColourNameList(std::span<const BandColour> colours) {
   }
   return list;
 }
+
+std::optional<CodeColour> CodeColourFromName(std::string_view name) {
+  if (const std::optional<BandColour> colour = ColourFromName(name)) return ToCodeColour(*colour);
+  if (EqualIgnoringCase(name, "pink")) return CodeColour::Pink;
+  return std::nullopt;
+}
+
+std::string CodeColourName(CodeColour colour) {
+  if (colour == CodeColour::Pink) return "pink";
+  return ColourName(static_cast<BandColour>(colour));
+}
+
+std::string CodeColourNameList(std::span<const CodeColour> colours) {
+  std::string list;
+  for (const CodeColour colour : colours) {
+    if (!list.empty()) list += ", ";
+    list += CodeColourName(colour);
+  }
+  return list;
+}

@@ -17,3 +17,15 @@ inline constexpr int ExitFailure = 3;    // out of memory, or the output could n
 // `out`, messages to `err`, one line each ending in "\n". Returns the exit
 // status.
 int RunBands(std::span<const std::string_view> arguments, std::ostream& out, std::ostream& err);
+
+// Where standard output goes, for the resistor pictures of --color=auto.
+struct OutputTerminal {
+  bool isTerminal = false;  // standard output is a terminal
+  bool noColor = false;     // NO_COLOR is set to a non-empty text
+};
+
+// The same; a picture follows each reading and each code line when
+// --color=always, or when --color=auto (the default) and `terminal` is a
+// terminal without NO_COLOR.
+int RunBands(std::span<const std::string_view> arguments, std::ostream& out, std::ostream& err,
+             const OutputTerminal& terminal);

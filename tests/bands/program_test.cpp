@@ -54,10 +54,12 @@ TEST(Program, BadInputGivesStatus2AMessageAndNoOutput) {
     const char* messagePart;
   } cases[] = {
       {{}, "no colours and no --value"},
-      {{"brown", "black", "red"}, "got 3"},
+      {{"brown", "black"}, "got 2"},
       {{"purple", "black", "red", "gold"}, "band 1 of 4 (first digit): unknown colour \"purple\""},
       {{"gold", "black", "red", "gold"}, "band 1 of 4 (first digit): gold is not offered"},
-      {{"brown", "black", "red", "brown"}, "band 4 of 4 (tolerance): brown is not offered; choose none, red, silver, gold"},
+      {{"brown", "black", "red", "pink"},
+       "band 4 of 4 (tolerance): pink is not offered; choose none, brown, red, green, blue, violet, orange, "
+       "yellow, grey, silver, gold"},
       {{"--value", "4.7x"}, "value \"4.7x\": unexpected \"x\""},
       {{"--value", "1000G"}, "value \"1000G\": above 999 G ohm"},
       {{"--value", "1k", "--tolerance", "3%"}, "tolerance \"3%\": choose 1%, 2%, 5%, 10%, 20%"},
