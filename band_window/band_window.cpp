@@ -28,16 +28,13 @@ void AddOption(HWND dialog, const WindowRow& row) {
 void WalkRow(HWND dialog, const WindowRow& row) {
   switch (row.row) {
     case RowKind::Control:
-      AddDialogControl(dialog, row.kind, row.identifier, row.text, row.x, row.y,
-                       row.width, row.height, row.style, 0);
+      AddDialogControl(dialog, row.kind, row.identifier, row.text, row.x, row.y, row.width,
+                       row.height, row.style, 0);
       break;
-    case RowKind::Option:
-      AddOption(dialog, row);
-      break;
+    case RowKind::Option: AddOption(dialog, row); break;
     case RowKind::Picture:
-      AddDialogControl(dialog, ControlKind::Image, row.identifier,
-                       ResourceName(row.resourceNumber), row.x, row.y, row.width, row.height,
-                       row.style, 0);
+      AddDialogControl(dialog, ControlKind::Image, row.identifier, ResourceName(row.resourceNumber),
+                       row.x, row.y, row.width, row.height, row.style, 0);
       break;
     case RowKind::CheckStep:
       CheckOptionInRange(dialog, row.rangeFirst, row.rangeLast, row.identifier);
@@ -50,8 +47,7 @@ void WalkRow(HWND dialog, const WindowRow& row) {
 
 }  // namespace
 
-HWND BuildWindow(HWND parent, const DialogProperties& properties,
-                 std::span<const WindowRow> rows) {
+HWND BuildWindow(HWND parent, const DialogProperties& properties, std::span<const WindowRow> rows) {
   HWND dialog = CreateDialogWindow(UnitsDialog, parent, properties.caption, properties.x,
                                    properties.y, properties.width, properties.height,
                                    properties.style, properties.extendedStyle);
@@ -100,8 +96,6 @@ void HandleBandWindowMessage(HWND dialog, UINT message, WPARAM wParam,
         GiveFocusBack();
       }
       break;
-    case WM_COMMAND:
-      OnCommand(dialog, LOWORD(wParam), HIWORD(wParam), showReading);
-      break;
+    case WM_COMMAND: OnCommand(dialog, LOWORD(wParam), HIWORD(wParam), showReading); break;
   }
 }

@@ -41,6 +41,7 @@ enum class RowKind : std::uint8_t {
   MessageStep,  // send the dialog a message
 };
 
+// clang-format off
 struct WindowRow {
   RowKind row = RowKind::Control;
   ControlKind kind = ControlKind::Frame;
@@ -83,6 +84,7 @@ constexpr WindowRow CheckOption(int checked, int first, int last) {
 constexpr WindowRow SendToDialog(UINT message, WPARAM wParam, LPARAM lParam) {
   return {.row = RowKind::MessageStep, .message = message, .wParam = wParam, .lParam = lParam};
 }
+// clang-format on
 
 // Whether a window's option rows agree with its reading, which gives every
 // option identifier a colour (`colourOf`, none for an identifier that names
@@ -105,7 +107,8 @@ constexpr bool OptionsAgreeWithReading(std::span<const WindowRow> rows, ColourOf
       if (rows[j].row != RowKind::Option) continue;
       if (rows[j].identifier < row.rangeFirst || rows[j].identifier > row.rangeLast) return false;
       for (std::size_t k = groupStart; k < j; ++k) {
-        if (rows[k].row == RowKind::Option && rows[k].identifier == rows[j].identifier) return false;
+        if (rows[k].row == RowKind::Option && rows[k].identifier == rows[j].identifier)
+          return false;
       }
       ++options;
       checkedIsOption = checkedIsOption || rows[j].identifier == row.identifier;

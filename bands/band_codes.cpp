@@ -20,10 +20,8 @@ constexpr BandRole kFourBandRoles[] = {
     {BandGroupKind::FourBandTolerance, "tolerance"},
 };
 constexpr BandRole kFiveBandRoles[] = {
-    {BandGroupKind::Digit, "first digit"},
-    {BandGroupKind::Digit, "second digit"},
-    {BandGroupKind::Digit, "third digit"},
-    {BandGroupKind::Multiplier, "multiplier"},
+    {BandGroupKind::Digit, "first digit"},           {BandGroupKind::Digit, "second digit"},
+    {BandGroupKind::Digit, "third digit"},           {BandGroupKind::Multiplier, "multiplier"},
     {BandGroupKind::FiveBandTolerance, "tolerance"},
 };
 
@@ -65,18 +63,21 @@ std::optional<int> ParsePercent(std::string_view text) {
 ColourCodeReading ReadColourCode(std::span<const std::string_view> colourNames) {
   const std::size_t bandCount = colourNames.size();
   if (bandCount != 4 && bandCount != 5) {
-    return {{}, "expected the colours of 4 bands (two digits, multiplier, tolerance) or 5 bands "
-                "(three digits, multiplier, tolerance), got " + std::to_string(bandCount)};
+    return {{},
+            "expected the colours of 4 bands (two digits, multiplier, tolerance) or 5 bands "
+            "(three digits, multiplier, tolerance), got " +
+                std::to_string(bandCount)};
   }
-  const std::span<const BandRole> roles =
-      bandCount == 4 ? std::span<const BandRole>(kFourBandRoles) : std::span<const BandRole>(kFiveBandRoles);
+  const std::span<const BandRole> roles = bandCount == 4
+                                              ? std::span<const BandRole>(kFourBandRoles)
+                                              : std::span<const BandRole>(kFiveBandRoles);
 
   int positions[5] = {};
   BandColour colours[5] = {};
   for (std::size_t band = 0; band < bandCount; ++band) {
     const BandRole& role = roles[band];
-    const std::string where = "band " + std::to_string(band + 1) + " of " + std::to_string(bandCount) +
-                              " (" + role.name + "): ";
+    const std::string where = "band " + std::to_string(band + 1) + " of " +
+                              std::to_string(bandCount) + " (" + role.name + "): ";
     const std::string choices = "; choose " + ColourNameList(GroupColours(role.group));
     const std::optional<BandColour> colour = ColourFromName(colourNames[band]);
     if (!colour) {
@@ -95,7 +96,8 @@ ColourCodeReading ReadColourCode(std::span<const std::string_view> colourNames) 
     const FourBandSelection selection{positions[0], positions[1], positions[2], positions[3]};
     return {ResultLine(selection, &FourBandResultText), {}};
   }
-  const FiveBandSelection selection{positions[0], positions[1], positions[2], positions[3], colours[4]};
+  const FiveBandSelection selection{positions[0], positions[1], positions[2], positions[3],
+                                    colours[4]};
   return {ResultLine(selection, &FiveBandResultText), {}};
 }
 
@@ -163,7 +165,8 @@ Encoding EncodeResistance(const Resistance& value, int digitBands,
 
   Encoding encoding;
   for (std::int64_t place = digitLimit / 10; place > 0; place /= 10) {
-    encoding.colours.push_back(*ColourAt(BandGroupKind::Digit, static_cast<int>(digits / place % 10)));
+    encoding.colours.push_back(
+        *ColourAt(BandGroupKind::Digit, static_cast<int>(digits / place % 10)));
   }
   encoding.colours.push_back(MultiplierColour(shift - 2));
   if (tolerance) encoding.colours.push_back(*tolerance);

@@ -12,7 +12,20 @@
 // The first thirteen have the numbers of BandColour, so a window's colour
 // converts by its number.
 enum class CodeColour : std::uint8_t {
-  Black, Brown, Red, Orange, Yellow, Green, Blue, Violet, Grey, White, Silver, Gold, None, Pink,
+  Black,
+  Brown,
+  Red,
+  Orange,
+  Yellow,
+  Green,
+  Blue,
+  Violet,
+  Grey,
+  White,
+  Silver,
+  Gold,
+  None,
+  Pink,
 };
 inline constexpr int CodeColourCount = 14;
 
@@ -22,10 +35,10 @@ enum class CodeRole { Digit, Multiplier, Tolerance, TemperatureCoefficient };
 
 struct CodeColourInfo {
   std::optional<int> digit;
-  std::optional<int> multiplierExponent;         // the band multiplies by 10 to this power
+  std::optional<int> multiplierExponent;          // the band multiplies by 10 to this power
   std::optional<int> toleranceHundredthsPercent;  // 25 for 0.25%; None (no band) is 2000
-  std::optional<int> ppmPerKelvin;               // temperature coefficient band
-  Rgb paint;                                     // its colour in the terminal picture
+  std::optional<int> ppmPerKelvin;                // temperature coefficient band
+  Rgb paint;                                      // its colour in the terminal picture
 };
 
 const CodeColourInfo& CodeInfo(CodeColour colour);

@@ -20,12 +20,15 @@ std::string RangeLine(const ResistorCode& code) {
          ExactValueText(std::to_string(high), code.exponent - 4, unit);
 }
 
-std::string SeriesLine(const ResistorCode& code) { return "Series: " + SeriesList(CodeResistance(code)); }
+std::string SeriesLine(const ResistorCode& code) {
+  return "Series: " + SeriesList(CodeResistance(code));
+}
 
 std::string SeriesWarningLine(const ResistorCode& code) {
   const Resistance value = CodeResistance(code);
   if (value.digits.empty()) return {};
-  const std::vector<const StandardSeries*> expected = SeriesForTolerance(code.toleranceHundredthsPercent);
+  const std::vector<const StandardSeries*> expected =
+      SeriesForTolerance(code.toleranceHundredthsPercent);
   std::string names;
   for (const StandardSeries* series : expected) {
     if (InSeries(*series, value)) return {};

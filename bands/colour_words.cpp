@@ -24,7 +24,8 @@ bool IsSeparator(char c) { return c == ',' || c == '-' || c == '/' || c == ' ' |
 std::optional<std::string_view> ColourNameOfLetterCode(std::string_view code) {
   if (code.size() != 2) return std::nullopt;
   for (const LetterCode& entry : kLetterCodes) {
-    if (UpperAscii(code[0]) == entry.code[0] && UpperAscii(code[1]) == entry.code[1]) return entry.name;
+    if (UpperAscii(code[0]) == entry.code[0] && UpperAscii(code[1]) == entry.code[1])
+      return entry.name;
   }
   return std::nullopt;
 }

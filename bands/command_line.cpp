@@ -89,7 +89,8 @@ constexpr std::string_view kHelp =
     "    Resistance: 4.6 k ohm, 5%\n"
     "    Range: 4.37 k ohm to 4.83 k ohm\n"
     "    Series: none\n"
-    "    Not in E24, the series of a 5% tolerance: the nearest standard values are 4.3 k ohm and 4.7 k ohm; a colour may be misread\n"
+    "    Not in E24, the series of a 5% tolerance: the nearest standard values are 4.3 k ohm and "
+    "4.7 k ohm; a colour may be misread\n"
     "  bands --value 4k75 --series E24\n"
     "    4 bands: cannot encode 4.75 k ohm: it has 3 significant digits, the code shows only 2\n"
     "    5 bands: yellow violet green brown\n"
@@ -172,10 +173,11 @@ RequestParse ParseArguments(std::span<const std::string_view> arguments) {
     } else if (i + 1 < arguments.size()) {
       *target = arguments[++i];
     } else {
-      return {{}, std::string(option) + " needs an argument, e.g. " +
-                      (option == "--value"       ? "--value 4.7k"
-                       : option == "--tolerance" ? "--tolerance 5%"
-                                                 : "--series E24")};
+      return {{},
+              std::string(option) + " needs an argument, e.g. " +
+                  (option == "--value"       ? "--value 4.7k"
+                   : option == "--tolerance" ? "--tolerance 5%"
+                                             : "--series E24")};
     }
   }
   if (request.help || request.version) return {request, {}};
@@ -184,7 +186,8 @@ RequestParse ParseArguments(std::span<const std::string_view> arguments) {
   }
   if (request.tolerance && !request.value) return {{}, "--tolerance goes with --value"};
   if (request.series && !request.value) return {{}, "--series goes with --value"};
-  if (request.details && request.value) return {{}, "--details goes with colours, not with --value"};
+  if (request.details && request.value)
+    return {{}, "--details goes with colours, not with --value"};
   if (!request.value && request.colours.empty()) {
     return {{}, "no colours and no --value given; see bands --help"};
   }
@@ -205,7 +208,8 @@ std::string FailureReason(EncodingFailure failure, const Resistance& value, int 
              ": it has a digit below 0.01 ohm, the finest step of the code";
     case EncodingFailure::TooManyDigits:
       return "cannot encode " + ResistanceText(value) + ": it has " +
-             std::to_string(value.digits.size()) + " significant digits, the code shows only " + digitWord;
+             std::to_string(value.digits.size()) + " significant digits, the code shows only " +
+             digitWord;
     case EncodingFailure::TooLarge:
       return "cannot encode " + ResistanceText(value) + ": above " +
              (digitBands == 2 ? "99 G ohm" : "999 G ohm") + ", the largest value of the code";
@@ -238,7 +242,8 @@ std::string CodeLines(const Resistance& value, std::optional<BandColour> toleran
       lines += '\n';
       if (pictures) lines += ResistorPicture(colours);
     } else {
-      lines += FailureReason(encoding.failure, value, digitBands, tolerance.value_or(BandColour::None));
+      lines +=
+          FailureReason(encoding.failure, value, digitBands, tolerance.value_or(BandColour::None));
       lines += '\n';
     }
   }
@@ -332,7 +337,8 @@ int RunBands(std::span<const std::string_view> arguments, std::ostream& out, std
       return ExitDone;
     }
     const std::string_view color = request.color.value_or("auto");
-    const bool pictures = color == "always" || (color == "auto" && terminal.isTerminal && !terminal.noColor);
+    const bool pictures =
+        color == "always" || (color == "auto" && terminal.isTerminal && !terminal.noColor);
     if (request.value) return ShowCodes(request, pictures, out, err);
     return ShowReading(request, pictures, out, err);
   } catch (const std::bad_alloc&) {

@@ -11,7 +11,7 @@
 inline constexpr int ExitDone = 0;
 inline constexpr int ExitNotEncodable = 1;  // neither code can encode the value asked for
 inline constexpr int ExitBadInput = 2;
-inline constexpr int ExitFailure = 3;    // out of memory, or the output could not be written
+inline constexpr int ExitFailure = 3;  // out of memory, or the output could not be written
 
 // Runs `bands` with `arguments` (the program name not included): results to
 // `out`, messages to `err`, one line each ending in "\n". Returns the exit

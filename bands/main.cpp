@@ -25,7 +25,8 @@ bool OutputIsTerminal() {
   if (!_isatty(_fileno(stdout))) return false;
   const HANDLE console = GetStdHandle(STD_OUTPUT_HANDLE);
   DWORD mode = 0;
-  if (GetConsoleMode(console, &mode)) SetConsoleMode(console, mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING);
+  if (GetConsoleMode(console, &mode))
+    SetConsoleMode(console, mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING);
   return true;
 #else
   return isatty(STDOUT_FILENO) != 0;
@@ -57,7 +58,8 @@ int wmain(int argc, wchar_t** argv) {
   for (int i = 1; i < argc; ++i) {
     const int length = WideCharToMultiByte(CP_UTF8, 0, argv[i], -1, nullptr, 0, nullptr, nullptr);
     std::string argument(length > 0 ? length : 1, '\0');
-    if (length > 0) WideCharToMultiByte(CP_UTF8, 0, argv[i], -1, argument.data(), length, nullptr, nullptr);
+    if (length > 0)
+      WideCharToMultiByte(CP_UTF8, 0, argv[i], -1, argument.data(), length, nullptr, nullptr);
     argument.pop_back();  // the terminating zero
     utf8Arguments.push_back(std::move(argument));
   }

@@ -10,10 +10,13 @@ bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 // Power of ten of a unit letter, or none for any other character.
 std::optional<int> UnitExponent(char c) {
   switch (c) {
-    case 'R': case 'r': return 0;
-    case 'k': case 'K': return 3;
+    case 'R':
+    case 'r': return 0;
+    case 'k':
+    case 'K': return 3;
     case 'M': return 6;
-    case 'G': case 'g': return 9;
+    case 'G':
+    case 'g': return 9;
     default: return std::nullopt;
   }
 }
@@ -132,7 +135,8 @@ std::string CommaRefusal(std::string_view text) {
       const std::string_view unitText = Trimmed(after);
       const char unit = !unitText.empty() && UnitExponent(unitText[0]) ? unitText[0] : 'R';
       if (wholeStart == 0) {
-        decimalWays.push_back(std::string(whole == "0" ? "" : whole) + unit + std::string(groups[0]));
+        decimalWays.push_back(std::string(whole == "0" ? "" : whole) + unit +
+                              std::string(groups[0]));
       }
     }
   }

@@ -10,14 +10,17 @@ struct Band {
   const char* name;
 };
 
-constexpr Band kThreeBands[] = {
-    {CodeRole::Digit, "first digit"}, {CodeRole::Digit, "second digit"}, {CodeRole::Multiplier, "multiplier"}};
+constexpr Band kThreeBands[] = {{CodeRole::Digit, "first digit"},
+                                {CodeRole::Digit, "second digit"},
+                                {CodeRole::Multiplier, "multiplier"}};
 constexpr Band kFourBands[] = {{CodeRole::Digit, "first digit"},
                                {CodeRole::Digit, "second digit"},
                                {CodeRole::Multiplier, "multiplier"},
                                {CodeRole::Tolerance, "tolerance"}};
-constexpr Band kFiveBands[] = {{CodeRole::Digit, "first digit"},     {CodeRole::Digit, "second digit"},
-                               {CodeRole::Digit, "third digit"},     {CodeRole::Multiplier, "multiplier"},
+constexpr Band kFiveBands[] = {{CodeRole::Digit, "first digit"},
+                               {CodeRole::Digit, "second digit"},
+                               {CodeRole::Digit, "third digit"},
+                               {CodeRole::Multiplier, "multiplier"},
                                {CodeRole::Tolerance, "tolerance"}};
 constexpr Band kSixBands[] = {{CodeRole::Digit, "first digit"},
                               {CodeRole::Digit, "second digit"},
@@ -111,7 +114,8 @@ ResistorReading ReadResistorColours(std::span<const CodeColour> colours) {
   for (std::size_t i = 0; i < colours.size(); ++i) {
     const CodeColourInfo& info = CodeInfo(colours[i]);
     if (!HasRole(colours[i], bands[i].role)) {
-      return {std::nullopt, {},
+      return {std::nullopt,
+              {},
               "band " + std::to_string(i + 1) + " of " + std::to_string(colours.size()) + " (" +
                   bands[i].name + "): " + CodeColourName(colours[i]) + " is not offered; choose " +
                   CodeColourNameList(RoleColours(bands[i].role))};
@@ -119,7 +123,9 @@ ResistorReading ReadResistorColours(std::span<const CodeColour> colours) {
     switch (bands[i].role) {
       case CodeRole::Digit: code.figures += static_cast<char>('0' + *info.digit); break;
       case CodeRole::Multiplier: code.exponent = *info.multiplierExponent; break;
-      case CodeRole::Tolerance: code.toleranceHundredthsPercent = *info.toleranceHundredthsPercent; break;
+      case CodeRole::Tolerance:
+        code.toleranceHundredthsPercent = *info.toleranceHundredthsPercent;
+        break;
       case CodeRole::TemperatureCoefficient: code.ppmPerKelvin = info.ppmPerKelvin; break;
     }
   }
@@ -139,20 +145,23 @@ ResistorReading ReadResistorColours(std::span<const CodeColour> colours) {
 ResistorReading ReadResistorCode(std::span<const std::string_view> colourNames) {
   const std::size_t count = colourNames.size();
   if (count < 3 || count > 6) {
-    return {std::nullopt, {},
+    return {std::nullopt,
+            {},
             "expected the colours of 3 to 6 bands: 3 (two digits, multiplier), 4 (two digits, "
             "multiplier, tolerance), 5 (three digits, multiplier, tolerance) or 6 (three digits, "
-            "multiplier, tolerance, temperature coefficient), got " + std::to_string(count)};
+            "multiplier, tolerance, temperature coefficient), got " +
+                std::to_string(count)};
   }
   const std::span<const Band> bands = BandsOf(count);
   std::vector<CodeColour> colours;
   for (std::size_t i = 0; i < count; ++i) {
     const std::optional<CodeColour> colour = CodeColourFromName(colourNames[i]);
     if (!colour) {
-      return {std::nullopt, {},
-              "band " + std::to_string(i + 1) + " of " + std::to_string(count) + " (" + bands[i].name +
-                  "): unknown colour \"" + std::string(colourNames[i]) + "\"; choose " +
-                  CodeColourNameList(RoleColours(bands[i].role))};
+      return {std::nullopt,
+              {},
+              "band " + std::to_string(i + 1) + " of " + std::to_string(count) + " (" +
+                  bands[i].name + "): unknown colour \"" + std::string(colourNames[i]) +
+                  "\"; choose " + CodeColourNameList(RoleColours(bands[i].role))};
     }
     colours.push_back(*colour);
   }

@@ -16,7 +16,9 @@ std::string Foreground(Rgb colour) {
 }
 
 // The tolerance band stands apart from the value's bands; three bands have none.
-std::size_t ToleranceIndex(std::size_t count) { return count == 6 ? 4 : count >= 4 ? count - 1 : count; }
+std::size_t ToleranceIndex(std::size_t count) {
+  return count == 6 ? 4 : count >= 4 ? count - 1 : count;
+}
 
 }  // namespace
 
@@ -25,7 +27,8 @@ std::string ResistorPicture(std::span<const CodeColour> colours) {
   std::string body = Background(kBody) + " ";
   for (std::size_t i = 0; i < colours.size(); ++i) {
     if (i == ToleranceIndex(colours.size())) body += "  ";
-    body += colours[i] == CodeColour::None ? Background(kBody) : Background(CodeInfo(colours[i]).paint);
+    body +=
+        colours[i] == CodeColour::None ? Background(kBody) : Background(CodeInfo(colours[i]).paint);
     body += "  ";
     body += Background(kBody) + " ";
   }

@@ -13,6 +13,7 @@ constexpr int kE6[] = {10, 15, 22, 33, 47, 68};
 constexpr int kE12[] = {10, 12, 15, 18, 22, 27, 33, 39, 47, 56, 68, 82};
 constexpr int kE24[] = {10, 11, 12, 13, 15, 16, 18, 20, 22, 24, 27, 30,
                         33, 36, 39, 43, 47, 51, 56, 62, 68, 75, 82, 91};
+// clang-format off
 constexpr int kE48[] = {100, 105, 110, 115, 121, 127, 133, 140, 147, 154, 162, 169,
                         178, 187, 196, 205, 215, 226, 237, 249, 261, 274, 287, 301,
                         316, 332, 348, 365, 383, 402, 422, 442, 464, 487, 511, 536,
@@ -34,9 +35,11 @@ constexpr int kE192[] = {
     536, 542, 549, 556, 562, 569, 576, 583, 590, 597, 604, 612, 619, 626, 634, 642, 649, 657, 665, 673,
     681, 690, 698, 706, 715, 723, 732, 741, 750, 759, 768, 777, 787, 796, 806, 816, 825, 835, 845, 856,
     866, 876, 887, 898, 909, 920, 931, 942, 953, 965, 976, 988};
+// clang-format on
 
 constexpr StandardSeries kSeries[] = {
-    {"E3", kE3}, {"E6", kE6}, {"E12", kE12}, {"E24", kE24}, {"E48", kE48}, {"E96", kE96}, {"E192", kE192},
+    {"E3", kE3},   {"E6", kE6},   {"E12", kE12},   {"E24", kE24},
+    {"E48", kE48}, {"E96", kE96}, {"E192", kE192},
 };
 
 // A decade value as three figures: 47 -> "470", 100 -> "100".
@@ -88,7 +91,8 @@ std::string SeriesList(const Resistance& value) {
   return list.empty() ? "none" : list;
 }
 
-NearestStandardValues NearestValues(std::span<const StandardSeries* const> series, const Resistance& value) {
+NearestStandardValues NearestValues(std::span<const StandardSeries* const> series,
+                                    const Resistance& value) {
   // The value is 0.digits x 10^decade.
   const int decade = static_cast<int>(value.digits.size()) + value.exponent;
   std::optional<Resistance> below, above;

@@ -11,7 +11,7 @@
 #include "resistance_value.h"
 
 struct StandardSeries {
-  std::string_view name;       // "E24"
+  std::string_view name;        // "E24"
   std::span<const int> values;  // one decade as the standard lists it: 10, 11, ... or 100, 101, ...
 };
 
@@ -35,7 +35,8 @@ struct NearestStandardValues {
 
 // The largest value of any of `series` below `value` and the smallest above
 // it. `value` is not zero.
-NearestStandardValues NearestValues(std::span<const StandardSeries* const> series, const Resistance& value);
+NearestStandardValues NearestValues(std::span<const StandardSeries* const> series,
+                                    const Resistance& value);
 
 // The series a tolerance calls for (20%: E6; 10%: E12; 5%: E24; 2%: E48;
 // 1%: E96 or E24; 0.5% and tighter: E192), given in hundredths of a percent.

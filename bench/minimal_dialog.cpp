@@ -17,9 +17,9 @@ int MinimalMain(HINSTANCE, HINSTANCE, char*, int) {
   static constexpr ByteLiteral kCaption("Minimal dialog");
   static constexpr ByteLiteral kCancel("&Cancel");
   std::int32_t result = 0;
-  HWND dialog = CreateDialogWindow(UnitsDialog, nullptr, kCaption, 118, 124, 120, 40,
-                                   WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU,
-                                   WS_EX_CONTROLPARENT);
+  HWND dialog =
+      CreateDialogWindow(UnitsDialog, nullptr, kCaption, 118, 124, 120, 40,
+                         WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU, WS_EX_CONTROLPARENT);
   AddDialogControl(dialog, ControlKind::PushButton, IDCANCEL, kCancel, 35, 10, 50, 20, 0, 0);
   RunDialogModal(dialog, &MinimalCallback, &result);
   return 0;

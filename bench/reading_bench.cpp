@@ -19,7 +19,8 @@ namespace {
 // over forty decades. A power-of-two count keeps the loops' indexing cheap.
 constexpr std::size_t ValueCount = 256;
 std::vector<long double> ValueMix() {
-  std::vector<long double> values = {0, 1, 4, 7, 9, 10, 104, 4.7L, 0.47L, 1.0L / 3, 123.456L, 47000,
+  std::vector<long double> values = {0,        1,      4,          7,         9,        10,
+                                     104,      4.7L,   0.47L,      1.0L / 3,  123.456L, 47000,
                                      12345678, 1e-15L, -1.5e-300L, 9999999.5L};
   std::mt19937_64 random(42);
   std::uniform_real_distribution<double> exponent(-20, 20);
@@ -62,8 +63,8 @@ void BM_ToCharsDouble15(benchmark::State& state) {
 }
 
 void BM_FiveBandResultTextAllSelections(benchmark::State& state) {
-  const std::optional<BandColour> kTolerances[] = {BandColour::None, BandColour::Brown, BandColour::Red,
-                                                   BandColour::Silver, BandColour::Gold};
+  const std::optional<BandColour> kTolerances[] = {
+      BandColour::None, BandColour::Brown, BandColour::Red, BandColour::Silver, BandColour::Gold};
   for (auto _ : state) {
     for (int a = 0; a < 10; ++a)
       for (int b = 0; b < 10; ++b)

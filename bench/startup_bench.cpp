@@ -58,7 +58,8 @@ double Median(std::vector<double> values) {
 
 int main(int argc, char** argv) {
   if (argc < 4 || argc % 2 != 0) {
-    std::fprintf(stderr, "usage: %s <rounds> <baseline.exe> <caption> [<program.exe> <caption>]...\n",
+    std::fprintf(stderr,
+                 "usage: %s <rounds> <baseline.exe> <caption> [<program.exe> <caption>]...\n",
                  argv[0]);
     return 2;
   }
@@ -84,8 +85,8 @@ int main(int argc, char** argv) {
   const double baseline = Median(programs[0].milliseconds);
   const double baselineMin =
       *std::min_element(programs[0].milliseconds.begin(), programs[0].milliseconds.end());
-  std::printf("%-34s %10s %10s %10s %12s %10s\n", "program (start to visible window)",
-              "median ms", "min ms", "max ms", "median ratio", "min ratio");
+  std::printf("%-34s %10s %10s %10s %12s %10s\n", "program (start to visible window)", "median ms",
+              "min ms", "max ms", "median ratio", "min ratio");
   for (const Program& program : programs) {
     const auto [low, high] =
         std::minmax_element(program.milliseconds.begin(), program.milliseconds.end());

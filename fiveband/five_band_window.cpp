@@ -11,6 +11,7 @@ using enum BandColour;
 using enum ControlKind;
 using namespace five_band_ids;
 
+// clang-format off
 constexpr DialogProperties FiveBandDialog = {
     .caption = "Five band resistors"_text,
     .x = 118, .y = 124, .width = 365, .height = 155,
@@ -93,6 +94,7 @@ constexpr WindowRow FiveBandWindow[] = {
     SendToDialog(DM_SETDEFID, IDOK, 0),
     Control(PushButton, IDCANCEL, "&Cancel"_text, 305, 115, 50, 20, DefaultStyle),
 };
+// clang-format on
 // The options are the ones the reading scans, in the colours it gives them.
 static_assert(OptionsAgreeWithReading(FiveBandWindow, OptionColour));
 

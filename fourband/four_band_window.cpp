@@ -11,6 +11,7 @@ using enum BandColour;
 using enum ControlKind;
 using namespace four_band_ids;
 
+// clang-format off
 constexpr DialogProperties FourBandDialog = {
     .caption = "Four band resistors"_text,
     .x = 118, .y = 124, .width = 307, .height = 155,
@@ -81,6 +82,7 @@ constexpr WindowRow FourBandWindow[] = {
     Control(Label, 181, "For more information visit:"_text, 175, 75, 120, 10, DefaultStyle),
     Control(Label, 182, MoreInformation,   175,  85, 120, 10, DefaultStyle),
 };
+// clang-format on
 // The options are the ones the reading scans, in the colours it gives them.
 static_assert(OptionsAgreeWithReading(FourBandWindow, OptionColour));
 

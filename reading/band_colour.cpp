@@ -27,6 +27,7 @@ constexpr std::optional<int> kNoDigit;
 constexpr std::optional<Rgb> kDefault;
 
 // Indexed by BandColour.
+// clang-format off
 const BandColourInfo kColourTable[BandColourCount] = {
     //  text     digit     exponent  tolerance    background          text colour
     {kBlack,  0,        0,        {},          Rgb{0, 0, 0},       Rgb{255, 255, 255}},
@@ -43,6 +44,7 @@ const BandColourInfo kColourTable[BandColourCount] = {
     {kGold,   kNoDigit, -1,       k5Percent,   Rgb{239, 184, 16},  Rgb{0, 0, 0}},
     {kNone,   kNoDigit, kNoDigit, k20Percent,  kDefault,           kDefault},
 };
+// clang-format on
 
 }  // namespace
 

@@ -25,7 +25,7 @@ struct DecimalDigits {
   // The first n are the digits '0' to '9'. The digit integer's 18 digits and
   // two more zeros are written here; digit n + 1 decides the rounding.
   char digits[MaxSignificantDigits + 2];
-  int count;                          // n, 1 to 18
+  int count;  // n, 1 to 18
   int point;
   bool negative;
 };
@@ -36,7 +36,8 @@ DecimalDigits ToDecimalDigits(long double value, int count);
 // The longest text: a sign, 18 digits, the point, "E", an exponent sign and
 // four exponent digits.
 inline constexpr int MaxExponentDigits = 4;
-inline constexpr std::size_t MaxNumberTextLength = 1 + MaxSignificantDigits + 1 + 1 + 1 + MaxExponentDigits;
+inline constexpr std::size_t MaxNumberTextLength =
+    1 + MaxSignificantDigits + 1 + 1 + 1 + MaxExponentDigits;
 static_assert(MaxNumberTextLength == 26);
 
 // Writes the text of `number` into `text`, which has room for

@@ -16,9 +16,10 @@ constexpr std::uint32_t SmallPowersOfTen[8] = {1, 10, 100, 1000, 10000, 100000, 
 constexpr int LargestPowerExponent = 4096;
 // 10^0 to 10^27: every power whose product of table entries is exact (5^27
 // is below 2^64), so looking it up gives the same value as multiplying.
-constexpr long double ExactPowersOfTen[] = {
-    1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,  1e10L, 1e11L, 1e12L, 1e13L,
-    1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L, 1e20L, 1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
+constexpr long double ExactPowersOfTen[] = {1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,
+                                            1e7L,  1e8L,  1e9L,  1e10L, 1e11L, 1e12L, 1e13L,
+                                            1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L, 1e20L,
+                                            1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
 // The digit integer has 18 digits: it lies in [10^17, 10^18).
 constexpr std::uint64_t DigitIntegerLow = 100000000000000000;
 constexpr long double DigitIntegerLimit = 1e18L;
@@ -150,8 +151,6 @@ char* WriteExponent(char* out, char sign, int exponent) {
   std::memcpy(&signAndExponent, bytes + 8, sizeof signAndExponent);
   return {(signAndExponent & 0x8000) != 0, signAndExponent & 0x7FFF, significand};
 }
-
-
 
 // The steps, inlined into NumberText: passed between functions, an
 // extended value would go through memory twice.

@@ -123,5 +123,6 @@ ByteString FiveBandResultText(const FiveBandSelection& selection) {
 ByteString FourBandResultText(const FourBandSelection& selection) {
   const int digits[] = {selection.firstDigit, selection.secondDigit};
   const ByteString value = ValuePart(kFourBandPatterns, selection.multiplier, digits);
-  return ResultText(value, ToleranceText(ColourAt(BandGroupKind::FourBandTolerance, selection.tolerance)));
+  return ResultText(value,
+                    ToleranceText(ColourAt(BandGroupKind::FourBandTolerance, selection.tolerance)));
 }

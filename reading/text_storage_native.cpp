@@ -14,4 +14,3 @@ char* AllocateSystemText(std::uint32_t length) {
 }
 
 void ReleaseSystemText(char* bytes) { std::free(bytes - sizeof(std::uint32_t)); }
-

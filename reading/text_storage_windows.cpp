@@ -5,7 +5,8 @@
 // Declared here rather than through <oleauto.h> so that the reading stays
 // free of the platform headers.
 extern "C" {
-__declspec(dllimport) wchar_t* __stdcall SysAllocStringByteLen(const char* source, unsigned int length);
+__declspec(dllimport) wchar_t* __stdcall SysAllocStringByteLen(const char* source,
+                                                               unsigned int length);
 __declspec(dllimport) void __stdcall SysFreeString(wchar_t* text);
 }
 
@@ -14,4 +15,3 @@ char* AllocateSystemText(std::uint32_t length) {
 }
 
 void ReleaseSystemText(char* bytes) { SysFreeString(reinterpret_cast<wchar_t*>(bytes)); }
-

@@ -32,12 +32,12 @@ inline constexpr std::size_t DialogTemplateCapacity =
 // Returns the count of bytes written.
 std::size_t WriteDialogTemplate(std::span<std::uint8_t> bytes, std::uint32_t style,
                                 std::uint32_t extendedStyle, int x, int y, int width, int height,
-                                std::string_view caption, int pointSize,
-                                std::string_view faceName);
+                                std::string_view caption, int pointSize, std::string_view faceName);
 
 // ---- Styles -------------------------------------------------------------
 
-inline constexpr std::uint32_t DefaultDialogStyle = 0x80C000D4;  // popup, caption, modal frame, set font, no-fail, 3-D
+inline constexpr std::uint32_t DefaultDialogStyle =
+    0x80C000D4;  // popup, caption, modal frame, set font, no-fail, 3-D
 inline constexpr std::uint32_t DialogStyleAlwaysSet = 0x00000054;      // set font, no-fail, 3-D
 inline constexpr std::uint32_t DialogStyleAlwaysCleared = 0x10000002;  // visible, system modal
 inline constexpr std::uint32_t DialogCentreStyle = 0x00000800;         // DS_CENTER

@@ -18,8 +18,8 @@ BOOL CALLBACK MatchBitmapName(HMODULE, LPCSTR, LPSTR resourceName, LONG_PTR sear
     search.found = IsNumberedResourceName(search.name) &&
                    ResourceNumber(search.name) == reinterpret_cast<ULONG_PTR>(resourceName);
   } else {
-    search.found = !IsNumberedResourceName(search.name) &&
-                   SameResourceName(search.name, resourceName);
+    search.found =
+        !IsNumberedResourceName(search.name) && SameResourceName(search.name, resourceName);
   }
   return !search.found;  // stop at the first match
 }
@@ -65,9 +65,9 @@ HWND CreateDialogWindow(std::uint32_t units, HWND parent, ByteView caption, int 
                       caption.view(), settings->dialogFont.pointSize,
                       settings->dialogFont.faceName);
 
-  HWND dialog = CreateDialogIndirectParamA(
-      Process.instance, reinterpret_cast<const DLGTEMPLATE*>(templateBytes), parent,
-      ToolkitDialogProc, 0);
+  HWND dialog = CreateDialogIndirectParamA(Process.instance,
+                                           reinterpret_cast<const DLGTEMPLATE*>(templateBytes),
+                                           parent, ToolkitDialogProc, 0);
   if (dialog == nullptr) return nullptr;
 
   // A dialog the toolkit cannot track could never be run or released.
@@ -113,11 +113,10 @@ HWND AddDialogControl(HWND dialog, ControlKind kind, int identifier, ByteView te
     }
   }
 
-  HWND control = CreateWindowExA(extendedStyle, rule->className, windowText, effectiveStyle,
-                                 place.left, place.top, place.right - place.left,
-                                 place.bottom - place.top, dialog,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(identifier)),
-                                 Process.instance, nullptr);
+  HWND control = CreateWindowExA(
+      extendedStyle, rule->className, windowText, effectiveStyle, place.left, place.top,
+      place.right - place.left, place.bottom - place.top, dialog,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(identifier)), Process.instance, nullptr);
   WindowRecord* controlRecord = nullptr;
   if (control != nullptr) {
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(dialogRecord->font), 1);

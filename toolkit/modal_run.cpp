@@ -85,8 +85,8 @@ INT_PTR AnswerHandled(HWND dialog, INT_PTR result) {
 }
 
 INT_PTR OnColorMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  return reinterpret_cast<INT_PTR>(AnswerColorMessage(message, reinterpret_cast<HDC>(wParam),
-                                                      reinterpret_cast<HWND>(lParam)));
+  return reinterpret_cast<INT_PTR>(
+      AnswerColorMessage(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
 }
 
 INT_PTR OnSystemCommand(HWND dialog, WPARAM wParam) {

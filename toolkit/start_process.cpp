@@ -7,7 +7,8 @@
 #include "float_control.h"
 #include "toolkit_internal.h"
 
-ProcessSettings Process{nullptr, SW_SHOWDEFAULT, nullptr, TLS_OUT_OF_INDEXES, nullptr, {nullptr, 0}};
+ProcessSettings Process{nullptr, SW_SHOWDEFAULT, nullptr, TLS_OUT_OF_INDEXES,
+                        nullptr, {nullptr, 0}};
 
 namespace {
 

@@ -30,18 +30,18 @@ inline constexpr std::uint32_t RecordUnitBits = RecordUnitsDialog | RecordUnitsP
 struct WindowRecord {
   WindowRecord* next;
   HWND window;
-  HWND owner;                       // a control's dialog; a dialog's parent
+  HWND owner;  // a control's dialog; a dialog's parent
   std::uint32_t flags;
-  int showCommand;                  // dialogs: SW_MAXIMIZE, SW_MINIMIZE or SW_SHOW
-  HFONT font;                       // dialogs: WM_GETFONT right after creation
+  int showCommand;  // dialogs: SW_MAXIMIZE, SW_MINIMIZE or SW_SHOW
+  HFONT font;       // dialogs: WM_GETFONT right after creation
   DialogCallback callback;
   std::int32_t* resultDestination;  // dialogs: the RunDialogModal variable
   HBRUSH brush;                     // shared by every record with the same background colour
   std::int32_t backgroundColor;
   std::int32_t textColor;
-  std::int32_t kind;                // a ControlKind code; 0 for a dialog
-  DWORD style;                      // dialogs: the effective style
-  HANDLE picture;                   // Image controls: the bitmap or icon shown
+  std::int32_t kind;  // a ControlKind code; 0 for a dialog
+  DWORD style;        // dialogs: the effective style
+  HANDLE picture;     // Image controls: the bitmap or icon shown
 };
 
 // A zero-filled record with both colours ColorNotSet, or null.
@@ -96,7 +96,7 @@ struct WindowRegistry {
 struct ProcessSettings {
   HINSTANCE instance;
   int showState;
-  char* arguments;          // the command-line text after the program name
+  char* arguments;           // the command-line text after the program name
   DWORD threadSettingsSlot;  // TLS index of each thread's ThreadSettings
   ThreadSettings* startupThreadSettings;
   WindowRegistry registry;

@@ -54,8 +54,9 @@ enum class BandGroupKind {
 // The colours each kind of group offers, top to bottom.
 namespace group_colours {
 using enum BandColour;
-inline constexpr BandColour Digit[] = {Black, Brown, Red, Orange, Yellow, Green, Blue, Violet, Grey, White};
-inline constexpr BandColour Multiplier[] = {Black, Brown, Red,  Orange, Yellow, Green,
+inline constexpr BandColour Digit[] = {Black, Brown, Red,    Orange, Yellow,
+                                       Green, Blue,  Violet, Grey,   White};
+inline constexpr BandColour Multiplier[] = {Black, Brown,  Red,  Orange, Yellow, Green,
                                             Blue,  Violet, Grey, White,  Silver, Gold};
 inline constexpr BandColour FiveBandTolerance[] = {None, Brown, Red, Silver, Gold};
 inline constexpr BandColour FourBandTolerance[] = {None, Red, Silver, Gold};

@@ -19,8 +19,8 @@
 class CheckStateReader {
  public:
   template <typename Function>
-    requires std::is_invocable_r_v<int, const Function&, int>
-  CheckStateReader(const Function& function)
+  requires std::is_invocable_r_v<int, const Function&, int> CheckStateReader(
+      const Function& function)
       : function_(std::addressof(function)), call_([](const void* f, int identifier) -> int {
           return (*static_cast<const Function*>(f))(identifier);
         }) {}
@@ -33,18 +33,18 @@ class CheckStateReader {
 };
 
 struct FiveBandSelection {
-  int firstDigit;   // 0 to 9; 10 when no option of the group is checked
+  int firstDigit;  // 0 to 9; 10 when no option of the group is checked
   int secondDigit;
   int thirdDigit;
-  int multiplier;   // 0 to 11, the colour's number; 12 when none is checked
+  int multiplier;                       // 0 to 11, the colour's number; 12 when none is checked
   std::optional<BandColour> tolerance;  // none when no option is checked
 };
 
 struct FourBandSelection {
-  int firstDigit;   // 0 to 9; 10 when no option of the group is checked
+  int firstDigit;  // 0 to 9; 10 when no option of the group is checked
   int secondDigit;
-  int multiplier;   // 0 to 11, the colour's number; 12 when none is checked
-  int tolerance;    // 0 to 3 for None, Red, Silver, Gold; 4 when none is checked
+  int multiplier;  // 0 to 11, the colour's number; 12 when none is checked
+  int tolerance;   // 0 to 3 for None, Red, Silver, Gold; 4 when none is checked
 };
 
 // Whether the identifiers first..last are one per colour of `colours`.
@@ -71,16 +71,20 @@ inline constexpr int Multiplier = 150, MultiplierLast = 161;
 inline constexpr int Tolerance = 170, ToleranceLast = 175;
 // The colour of each tolerance identifier, from 170 on.
 inline constexpr std::optional<BandColour> ToleranceColourById[] = {
-    BandColour::None, std::nullopt, BandColour::Red, BandColour::Brown, BandColour::Silver,
-    BandColour::Gold};
+    BandColour::None,  std::nullopt,       BandColour::Red,
+    BandColour::Brown, BandColour::Silver, BandColour::Gold};
 
 // The colour the option `identifier` of the window stands for, or none.
 constexpr std::optional<BandColour> OptionColour(int identifier) {
   using Kind = BandGroupKind;
-  if (auto colour = ColourInOrderedRange(identifier, FirstDigit, FirstDigitLast, Kind::Digit)) return colour;
-  if (auto colour = ColourInOrderedRange(identifier, SecondDigit, SecondDigitLast, Kind::Digit)) return colour;
-  if (auto colour = ColourInOrderedRange(identifier, ThirdDigit, ThirdDigitLast, Kind::Digit)) return colour;
-  if (auto colour = ColourInOrderedRange(identifier, Multiplier, MultiplierLast, Kind::Multiplier)) return colour;
+  if (auto colour = ColourInOrderedRange(identifier, FirstDigit, FirstDigitLast, Kind::Digit))
+    return colour;
+  if (auto colour = ColourInOrderedRange(identifier, SecondDigit, SecondDigitLast, Kind::Digit))
+    return colour;
+  if (auto colour = ColourInOrderedRange(identifier, ThirdDigit, ThirdDigitLast, Kind::Digit))
+    return colour;
+  if (auto colour = ColourInOrderedRange(identifier, Multiplier, MultiplierLast, Kind::Multiplier))
+    return colour;
   if (identifier >= Tolerance && identifier <= ToleranceLast) {
     return ToleranceColourById[identifier - Tolerance];
   }
@@ -115,9 +119,12 @@ inline constexpr int Tolerance = 160, ToleranceLast = 163;
 // The colour the option `identifier` of the window stands for, or none.
 constexpr std::optional<BandColour> OptionColour(int identifier) {
   using Kind = BandGroupKind;
-  if (auto colour = ColourInOrderedRange(identifier, FirstDigit, FirstDigitLast, Kind::Digit)) return colour;
-  if (auto colour = ColourInOrderedRange(identifier, SecondDigit, SecondDigitLast, Kind::Digit)) return colour;
-  if (auto colour = ColourInOrderedRange(identifier, Multiplier, MultiplierLast, Kind::Multiplier)) return colour;
+  if (auto colour = ColourInOrderedRange(identifier, FirstDigit, FirstDigitLast, Kind::Digit))
+    return colour;
+  if (auto colour = ColourInOrderedRange(identifier, SecondDigit, SecondDigitLast, Kind::Digit))
+    return colour;
+  if (auto colour = ColourInOrderedRange(identifier, Multiplier, MultiplierLast, Kind::Multiplier))
+    return colour;
   return ColourInOrderedRange(identifier, Tolerance, ToleranceLast, Kind::FourBandTolerance);
 }
 

@@ -53,7 +53,8 @@ const Case kReadings[] = {
     {{"brown", "black", "black", "red", "grey"}, "Resistance: 10.0 k ohm, 0.01%"},
     {{"white", "white", "white", "white", "violet"}, "Resistance: 999 G ohm, 0.1%"},
     // Six bands: each temperature coefficient.
-    {{"orange", "orange", "black", "brown", "blue", "red"}, "Resistance: 3.30 k ohm, 0.25%, 50 ppm/K"},
+    {{"orange", "orange", "black", "brown", "blue", "red"},
+     "Resistance: 3.30 k ohm, 0.25%, 50 ppm/K"},
     {{"brown", "black", "black", "black", "brown", "black"}, "Resistance: 100 ohm, 1%, 250 ppm/K"},
     {{"brown", "black", "black", "black", "brown", "brown"}, "Resistance: 100 ohm, 1%, 100 ppm/K"},
     {{"brown", "black", "black", "black", "brown", "orange"}, "Resistance: 100 ohm, 1%, 15 ppm/K"},
@@ -86,8 +87,8 @@ TEST(CodeReading, EveryRoleReadsAsTheCodeDefinesIt) {
 TEST(CodeReading, TheGeneralValueTextIsTheWindowsOne) {
   const char* const digits[] = {"black", "brown", "red",    "orange", "yellow",
                                 "green", "blue",  "violet", "grey",   "white"};
-  const char* const multipliers[] = {"black", "brown", "red",  "orange", "yellow", "green",
-                                     "blue",  "violet", "grey", "white", "silver", "gold"};
+  const char* const multipliers[] = {"black", "brown",  "red",  "orange", "yellow", "green",
+                                     "blue",  "violet", "grey", "white",  "silver", "gold"};
   for (const int digitBands : {2, 3}) {
     for (int figures = 0; figures < (digitBands == 2 ? 100 : 1000); ++figures) {
       for (const char* multiplier : multipliers) {
@@ -106,7 +107,8 @@ TEST(CodeReading, TheGeneralValueTextIsTheWindowsOne) {
         const ResistorReading reading = ReadResistorCode(colours);
         ASSERT_TRUE(reading.code);
         EXPECT_EQ(reading.line, window.line);
-        EXPECT_EQ("Resistance: " + CodeValueText(figureText, reading.code->exponent) + ", 5%", window.line);
+        EXPECT_EQ("Resistance: " + CodeValueText(figureText, reading.code->exponent) + ", 5%",
+                  window.line);
       }
     }
   }
@@ -119,25 +121,32 @@ struct Refused {
 
 const Refused kRefused[] = {
     {{"pink", "black", "gold"},
-     "bands: band 1 of 3 (first digit): pink is not offered; choose black, brown, red, orange, yellow, "
+     "bands: band 1 of 3 (first digit): pink is not offered; choose black, brown, red, orange, "
+     "yellow, "
      "green, blue, violet, grey, white\n"},
     {{"brown", "black", "none"},
-     "bands: band 3 of 3 (multiplier): none is not offered; choose black, brown, red, orange, yellow, "
+     "bands: band 3 of 3 (multiplier): none is not offered; choose black, brown, red, orange, "
+     "yellow, "
      "green, blue, violet, grey, white, silver, gold, pink\n"},
     {{"white", "black", "red", "white"},
-     "bands: band 4 of 4 (tolerance): white is not offered; choose none, brown, red, green, blue, violet, "
+     "bands: band 4 of 4 (tolerance): white is not offered; choose none, brown, red, green, blue, "
+     "violet, "
      "orange, yellow, grey, silver, gold\n"},
     {{"brown", "black", "black", "red", "gold", "white"},
-     "bands: band 6 of 6 (temperature coefficient): white is not offered; choose black, brown, red, "
+     "bands: band 6 of 6 (temperature coefficient): white is not offered; choose black, brown, "
+     "red, "
      "orange, yellow, green, blue, violet, grey\n"},
     {{"brown", "black", "black", "red", "gold", "silver"},
-     "bands: band 6 of 6 (temperature coefficient): silver is not offered; choose black, brown, red, "
+     "bands: band 6 of 6 (temperature coefficient): silver is not offered; choose black, brown, "
+     "red, "
      "orange, yellow, green, blue, violet, grey\n"},
     {{"brown", "black", "black", "red", "gold", "lilac"},
-     "bands: band 6 of 6 (temperature coefficient): unknown colour \"lilac\"; choose black, brown, red, "
+     "bands: band 6 of 6 (temperature coefficient): unknown colour \"lilac\"; choose black, brown, "
+     "red, "
      "orange, yellow, green, blue, violet, grey\n"},
     {{"brown", "black", "black", "pink", "pink"},
-     "bands: band 5 of 5 (tolerance): pink is not offered; choose none, brown, red, green, blue, violet, "
+     "bands: band 5 of 5 (tolerance): pink is not offered; choose none, brown, red, green, blue, "
+     "violet, "
      "orange, yellow, grey, silver, gold\n"},
 };
 
@@ -156,28 +165,34 @@ TEST(CodeReading, ColoursOutsideTheirRoleAreRefused) {
 // standard output.
 const Refused kWrongEnd[] = {
     {{"gold", "red", "violet", "yellow"},
-     "bands: band 1 of 4 (first digit): gold is not offered; choose black, brown, red, orange, yellow, "
+     "bands: band 1 of 4 (first digit): gold is not offered; choose black, brown, red, orange, "
+     "yellow, "
      "green, blue, violet, grey, white\n"
      "bands: from the other end: Resistance: 4.7 k ohm, 5%\n"},
     {{"silver", "orange", "black", "brown"},
-     "bands: band 1 of 4 (first digit): silver is not offered; choose black, brown, red, orange, yellow, "
+     "bands: band 1 of 4 (first digit): silver is not offered; choose black, brown, red, orange, "
+     "yellow, "
      "green, blue, violet, grey, white\n"
      "bands: from the other end: Resistance: 10 k ohm, 10%\n"},
     {{"none", "gold", "black", "black", "brown"},
-     "bands: band 1 of 5 (first digit): none is not offered; choose black, brown, red, orange, yellow, "
+     "bands: band 1 of 5 (first digit): none is not offered; choose black, brown, red, orange, "
+     "yellow, "
      "green, blue, violet, grey, white\n"
      "bands: from the other end: Resistance: 10.0 ohm, 20%\n"},
     {{"red", "blue", "brown", "black", "white", "orange"},
-     "bands: band 5 of 6 (tolerance): white is not offered; choose none, brown, red, green, blue, violet, "
+     "bands: band 5 of 6 (tolerance): white is not offered; choose none, brown, red, green, blue, "
+     "violet, "
      "orange, yellow, grey, silver, gold\n"
      "bands: from the other end: Resistance: 3.90 k ohm, 0.25%, 50 ppm/K\n"},
     {{"pink", "violet", "yellow"},
-     "bands: band 1 of 3 (first digit): pink is not offered; choose black, brown, red, orange, yellow, "
+     "bands: band 1 of 3 (first digit): pink is not offered; choose black, brown, red, orange, "
+     "yellow, "
      "green, blue, violet, grey, white\n"
      "bands: from the other end: Resistance: 0.047 ohm, 20%\n"},
     // Neither end reads.
     {{"gold", "red", "violet", "gold"},
-     "bands: band 1 of 4 (first digit): gold is not offered; choose black, brown, red, orange, yellow, "
+     "bands: band 1 of 4 (first digit): gold is not offered; choose black, brown, red, orange, "
+     "yellow, "
      "green, blue, violet, grey, white\n"},
 };
 
@@ -212,7 +227,8 @@ const Details kDetails[] = {
      "Resistance: 4.6 k ohm, 5%\n"
      "Range: 4.37 k ohm to 4.83 k ohm\n"
      "Series: none\n"
-     "Not in E24, the series of a 5% tolerance: the nearest standard values are 4.3 k ohm and 4.7 k ohm; "
+     "Not in E24, the series of a 5% tolerance: the nearest standard values are 4.3 k ohm and 4.7 "
+     "k ohm; "
      "a colour may be misread\n"},
     {{"--details", "brown", "black", "orange"},
      "Resistance: 10 k ohm, 20%\n"
@@ -224,7 +240,8 @@ const Details kDetails[] = {
      "Resistance: 1.2 k ohm, 20%\n"
      "Range: 0.96 k ohm to 1.44 k ohm\n"
      "Series: E12 E24 E192\n"
-     "Not in E6, the series of a 20% tolerance: the nearest standard values are 1 k ohm and 1.5 k ohm; "
+     "Not in E6, the series of a 20% tolerance: the nearest standard values are 1 k ohm and 1.5 k "
+     "ohm; "
      "a colour may be misread\n"
      "From the other end: Resistance: 220 ohm, 20%; Series: E3 E6 E12 E24\n"},
     {{"--details", "white", "white", "black", "brown", "grey"},
@@ -323,8 +340,8 @@ TEST(CodeReading, PicturesOnlyOnATerminalOrWhenAsked) {
   const std::vector<std::string_view> code = {"brown", "black", "red", "gold"};
   const std::string plain = "Resistance: 1.0 k ohm, 5%\n";
   // Brown, Black, Red, then Gold apart, as 24-bit background colours.
-  const std::string brown = "\x1b[48;2;139;69;19m", black = "\x1b[48;2;0;0;0m", red = "\x1b[48;2;220;20;20m",
-                    gold = "\x1b[48;2;212;175;55m";
+  const std::string brown = "\x1b[48;2;139;69;19m", black = "\x1b[48;2;0;0;0m",
+                    red = "\x1b[48;2;220;20;20m", gold = "\x1b[48;2;212;175;55m";
   const std::string picture = run(code, terminal);
   ASSERT_TRUE(picture.starts_with(plain)) << picture;
   const std::size_t b = picture.find(brown), k = picture.find(black), r = picture.find(red),
@@ -342,14 +359,16 @@ TEST(CodeReading, PicturesOnlyOnATerminalOrWhenAsked) {
 
   // Each code line of --value has its picture; the failure line has none.
   const std::string codes = run({"--value", "4k75", "--color=always"}, pipe);
-  EXPECT_TRUE(codes.starts_with("4 bands: cannot encode 4.75 k ohm: it has 3 significant digits, the code "
-                                "shows only 2\n5 bands: yellow violet green brown\n\x1b["))
+  EXPECT_TRUE(
+      codes.starts_with("4 bands: cannot encode 4.75 k ohm: it has 3 significant digits, the code "
+                        "shows only 2\n5 bands: yellow violet green brown\n\x1b["))
       << codes;
   EXPECT_EQ(std::count(codes.begin(), codes.end(), '\n'), 3);
 
   const BandsRun bad = RunBandsWith({"--color=sometimes", "brown", "black", "red"});
   EXPECT_EQ(bad.status, 2);
-  EXPECT_EQ(bad.err, "bands: \"--color=sometimes\": choose --color=never, --color=always or --color=auto\n");
+  EXPECT_EQ(bad.err,
+            "bands: \"--color=sometimes\": choose --color=never, --color=always or --color=auto\n");
 }
 
 // The further examples in the help are commands followed by their output,

@@ -16,11 +16,13 @@ struct Named {
   int number;  // digit, or the multiplier's power of ten
 };
 
-constexpr Named kDigits[] = {{"black", 0}, {"brown", 1}, {"red", 2},    {"orange", 3}, {"yellow", 4},
-                             {"green", 5}, {"blue", 6},  {"violet", 7}, {"grey", 8},   {"white", 9}};
-constexpr Named kMultipliers[] = {{"pink", -3},  {"silver", -2}, {"gold", -1},  {"black", 0}, {"brown", 1},
-                                  {"red", 2},    {"orange", 3},  {"yellow", 4}, {"green", 5}, {"blue", 6},
-                                  {"violet", 7}, {"grey", 8},    {"white", 9}};
+constexpr Named kDigits[] = {{"black", 0},  {"brown", 1}, {"red", 2},  {"orange", 3},
+                             {"yellow", 4}, {"green", 5}, {"blue", 6}, {"violet", 7},
+                             {"grey", 8},   {"white", 9}};
+constexpr Named kMultipliers[] = {{"pink", -3}, {"silver", -2}, {"gold", -1},  {"black", 0},
+                                  {"brown", 1}, {"red", 2},     {"orange", 3}, {"yellow", 4},
+                                  {"green", 5}, {"blue", 6},    {"violet", 7}, {"grey", 8},
+                                  {"white", 9}};
 constexpr const char* kTolerances[] = {"none", "silver", "gold",   "red",    "brown", "green",
                                        "blue", "violet", "orange", "yellow", "grey"};
 constexpr const char* kCoefficients[] = {"black", "brown", "red",    "orange", "yellow",
@@ -32,8 +34,9 @@ std::string ValuePart(const std::string& line) {
   return line.substr(12, line.find(',') - 12);
 }
 
-
-bool SameValue(const Resistance& a, const Resistance& b) { return a.digits == b.digits && a.exponent == b.exponent; }
+bool SameValue(const Resistance& a, const Resistance& b) {
+  return a.digits == b.digits && a.exponent == b.exponent;
+}
 
 // figures x 10^exponent exactly, built without the parser.
 Resistance ExactValue(int figures, int exponent) {
@@ -94,7 +97,8 @@ TEST(CodeRoundTrip, EveryThreeAndFourBandCode) {
         const int figures = first.number * 10 + second.number;
         CheckRoundTrip({first.name, second.name, multiplier.name}, figures, multiplier.number);
         for (const char* tolerance : kTolerances) {
-          CheckRoundTrip({first.name, second.name, multiplier.name, tolerance}, figures, multiplier.number);
+          CheckRoundTrip({first.name, second.name, multiplier.name, tolerance}, figures,
+                         multiplier.number);
         }
       }
     }
@@ -115,8 +119,9 @@ TEST(CodeRoundTrip, EveryFiveAndSixBandValue) {
           ++turn;
           CheckRoundTrip({first.name, second.name, third.name, multiplier.name, tolerance}, figures,
                          multiplier.number);
-          CheckRoundTrip({first.name, second.name, third.name, multiplier.name, tolerance, coefficient},
-                         figures, multiplier.number);
+          CheckRoundTrip(
+              {first.name, second.name, third.name, multiplier.name, tolerance, coefficient},
+              figures, multiplier.number);
         }
       }
     }

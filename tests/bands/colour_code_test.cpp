@@ -61,13 +61,27 @@ TEST(ColourCode, NamesMatchTheColourTable) {
     const char* name;
     std::optional<BandColour> colour;
   } cases[] = {
-      {"black", BandColour::Black},   {"Brown", BandColour::Brown}, {"RED", BandColour::Red},
-      {"orange", BandColour::Orange}, {"yellow", BandColour::Yellow}, {"green", BandColour::Green},
-      {"blue", BandColour::Blue},     {"violet", BandColour::Violet}, {"grey", BandColour::Grey},
-      {"gray", BandColour::Grey},     {"GrAy", BandColour::Grey},   {"white", BandColour::White},
-      {"silver", BandColour::Silver}, {"gold", BandColour::Gold},   {"none", BandColour::None},
-      {"purple", std::nullopt},       {"", std::nullopt},           {"gol", std::nullopt},
-      {"golden", std::nullopt},       {"black ", std::nullopt},     {"20%", std::nullopt},
+      {"black", BandColour::Black},
+      {"Brown", BandColour::Brown},
+      {"RED", BandColour::Red},
+      {"orange", BandColour::Orange},
+      {"yellow", BandColour::Yellow},
+      {"green", BandColour::Green},
+      {"blue", BandColour::Blue},
+      {"violet", BandColour::Violet},
+      {"grey", BandColour::Grey},
+      {"gray", BandColour::Grey},
+      {"GrAy", BandColour::Grey},
+      {"white", BandColour::White},
+      {"silver", BandColour::Silver},
+      {"gold", BandColour::Gold},
+      {"none", BandColour::None},
+      {"purple", std::nullopt},
+      {"", std::nullopt},
+      {"gol", std::nullopt},
+      {"golden", std::nullopt},
+      {"black ", std::nullopt},
+      {"20%", std::nullopt},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -84,7 +98,8 @@ struct BadInput {
   std::vector<const char*> messageParts;
 };
 
-const char* const kDigitChoices = "choose black, brown, red, orange, yellow, green, blue, violet, grey, white";
+const char* const kDigitChoices =
+    "choose black, brown, red, orange, yellow, green, blue, violet, grey, white";
 const char* const kMultiplierChoices =
     "choose black, brown, red, orange, yellow, green, blue, violet, grey, white, silver, gold";
 
@@ -95,23 +110,28 @@ const BadInput kBadInputs[] = {
     {{"brown", "black", "black", "black", "brown", "red", "red"}, {"got 7"}},
     {{}, {"no colours and no --value"}},
     // Unknown colours, named with their band and the band's choices.
-    {{"purple", "black", "red", "gold"}, {"band 1 of 4 (first digit)", "unknown colour \"purple\"", kDigitChoices}},
+    {{"purple", "black", "red", "gold"},
+     {"band 1 of 4 (first digit)", "unknown colour \"purple\"", kDigitChoices}},
     {{"brown", "black", "red", "golden"},
      {"band 4 of 4 (tolerance)", "unknown colour \"golden\"",
       "choose none, brown, red, green, blue, violet, orange, yellow, grey, silver, gold"}},
     {{"brown", "black", "black", "magenta", "red"},
      {"band 4 of 5 (multiplier)", "unknown colour \"magenta\"", kMultiplierChoices}},
     // Colours that the band does not offer.
-    {{"gold", "black", "red", "gold"}, {"band 1 of 4 (first digit)", "gold is not offered", kDigitChoices}},
-    {{"brown", "silver", "red", "gold"}, {"band 2 of 4 (second digit)", "silver is not offered", kDigitChoices}},
-    {{"brown", "black", "none", "black", "red"}, {"band 3 of 5 (third digit)", "none is not offered", kDigitChoices}},
+    {{"gold", "black", "red", "gold"},
+     {"band 1 of 4 (first digit)", "gold is not offered", kDigitChoices}},
+    {{"brown", "silver", "red", "gold"},
+     {"band 2 of 4 (second digit)", "silver is not offered", kDigitChoices}},
+    {{"brown", "black", "none", "black", "red"},
+     {"band 3 of 5 (third digit)", "none is not offered", kDigitChoices}},
     {{"brown", "black", "red", "pink"},
      {"band 4 of 4 (tolerance)", "pink is not offered",
       "choose none, brown, red, green, blue, violet, orange, yellow, grey, silver, gold"}},
     {{"brown", "black", "black", "red", "brown", "WHITE"},
      {"band 6 of 6 (temperature coefficient)", "white is not offered",
       "choose black, brown, red, orange, yellow, green, blue, violet, grey"}},
-    {{"brown", "black", "none", "gold"}, {"band 3 of 4 (multiplier)", "none is not offered", kMultiplierChoices}},
+    {{"brown", "black", "none", "gold"},
+     {"band 3 of 4 (multiplier)", "none is not offered", kMultiplierChoices}},
     {{"brown", "black", "black", "red", "Pink"},
      {"band 5 of 5 (tolerance)", "pink is not offered",
       "choose none, brown, red, green, blue, violet, orange, yellow, grey, silver, gold"}},
@@ -133,7 +153,8 @@ const BadInput kBadInputs[] = {
     {{"--value=1000000000000"}, {"above 999 G ohm"}},
     // Tolerances.
     {{"--value", "4.7k", "--tolerance", "3%"}, {"tolerance \"3%\"", "choose 1%, 2%, 5%, 10%, 20%"}},
-    {{"--value", "4.7k", "--tolerance", "gold"}, {"tolerance \"gold\"", "choose 1%, 2%, 5%, 10%, 20%"}},
+    {{"--value", "4.7k", "--tolerance", "gold"},
+     {"tolerance \"gold\"", "choose 1%, 2%, 5%, 10%, 20%"}},
     {{"--value", "4.7k", "--tolerance="}, {"tolerance \"\""}},
     // The command line itself.
     {{"--value"}, {"--value needs an argument"}},
@@ -161,7 +182,8 @@ TEST(ColourCode, BadInputIsRefusedWithAMessageAndStatus2) {
     EXPECT_TRUE(run.err.ends_with("\n")) << run.err;
     EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << "one line: " << run.err;
     for (const char* part : bad.messageParts) {
-      EXPECT_NE(run.err.find(part), std::string::npos) << "missing \"" << part << "\" in " << run.err;
+      EXPECT_NE(run.err.find(part), std::string::npos)
+          << "missing \"" << part << "\" in " << run.err;
     }
   }
 }

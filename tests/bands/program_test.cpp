@@ -41,9 +41,11 @@ TEST(Program, ExitsWith1WhenNeitherCodeCanEncodeTheValue) {
   const ProgramRun run = RunBandsProgram({"--value", "0.001"});
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.out,
-            "4 bands: cannot encode 0.001 ohm: it has a digit below 0.01 ohm, the finest step of the code" +
+            "4 bands: cannot encode 0.001 ohm: it has a digit below 0.01 ohm, the finest step of "
+            "the code" +
                 kNewline +
-                "5 bands: cannot encode 0.001 ohm: it has a digit below 0.01 ohm, the finest step of the code" +
+                "5 bands: cannot encode 0.001 ohm: it has a digit below 0.01 ohm, the finest step "
+                "of the code" +
                 kNewline);
   EXPECT_EQ(run.err, "");
 }
@@ -58,7 +60,8 @@ TEST(Program, BadInputGivesStatus2AMessageAndNoOutput) {
       {{"purple", "black", "red", "gold"}, "band 1 of 4 (first digit): unknown colour \"purple\""},
       {{"gold", "black", "red", "gold"}, "band 1 of 4 (first digit): gold is not offered"},
       {{"brown", "black", "red", "pink"},
-       "band 4 of 4 (tolerance): pink is not offered; choose none, brown, red, green, blue, violet, orange, "
+       "band 4 of 4 (tolerance): pink is not offered; choose none, brown, red, green, blue, "
+       "violet, orange, "
        "yellow, grey, silver, gold"},
       {{"--value", "4.7x"}, "value \"4.7x\": unexpected \"x\""},
       {{"--value", "1000G"}, "value \"1000G\": above 999 G ohm"},

@@ -24,7 +24,8 @@ struct Tolerance {
   const char* name;
   const char* percent;
 };
-const Tolerance kFourBandTolerances[] = {{"none", "20%"}, {"red", "2%"}, {"silver", "10%"}, {"gold", "5%"}};
+const Tolerance kFourBandTolerances[] = {
+    {"none", "20%"}, {"red", "2%"}, {"silver", "10%"}, {"gold", "5%"}};
 const Tolerance kFiveBandTolerances[] = {
     {"none", "20%"}, {"brown", "1%"}, {"red", "2%"}, {"silver", "10%"}, {"gold", "5%"}};
 
@@ -102,15 +103,18 @@ Codes CheckRoundTrip(const std::vector<std::string_view>& colours, std::int64_t 
 
   Codes codes;
   for (const auto& [line, bandCount, code] :
-       {std::tuple{fourLine, std::size_t{4}, &codes.fourBand}, std::tuple{fiveLine, std::size_t{5}, &codes.fiveBand}}) {
+       {std::tuple{fourLine, std::size_t{4}, &codes.fourBand},
+        std::tuple{fiveLine, std::size_t{5}, &codes.fiveBand}}) {
     const std::string printed = line.substr(std::min<std::size_t>(9, line.size()));
     if (printed.starts_with("cannot encode ")) continue;
     const std::vector<std::string> names = Words(printed);
     EXPECT_EQ(names.size(), bandCount) << line;
-    const ColourCodeReading back = ReadColourCode(std::vector<std::string_view>(names.begin(), names.end()));
+    const ColourCodeReading back =
+        ReadColourCode(std::vector<std::string_view>(names.begin(), names.end()));
     EXPECT_EQ(back.error, "") << line;
     const ReadingParts backParts = SplitReading(back.line);
-    EXPECT_EQ(ValueInHundredths(backParts.value), expectedHundredths) << reading.line << " -> " << line;
+    EXPECT_EQ(ValueInHundredths(backParts.value), expectedHundredths)
+        << reading.line << " -> " << line;
     EXPECT_EQ(backParts.tolerance, expectedPercent) << reading.line << " -> " << line;
     *code = printed;
   }
@@ -131,9 +135,9 @@ TEST(RoundTrip, EveryFourBandSelection) {
         for (const Tolerance& tolerance : kFourBandTolerances) {
           const std::int64_t hundredths =
               (first * 10 + second) * PowerOfTen(kMultiplierHundredthsExponent[multiplier]);
-          const Codes codes = CheckRoundTrip(
-              {kDigitNames[first], kDigitNames[second], kMultiplierNames[multiplier], tolerance.name},
-              hundredths, tolerance.percent);
+          const Codes codes = CheckRoundTrip({kDigitNames[first], kDigitNames[second],
+                                              kMultiplierNames[multiplier], tolerance.name},
+                                             hundredths, tolerance.percent);
           // Every tolerance of the four-band code is one of the five-band code's
           // too, and three digits hold whatever two do.
           EXPECT_FALSE(codes.fourBand.empty());
@@ -155,16 +159,19 @@ TEST(RoundTrip, EveryFiveBandSelection) {
           for (const Tolerance& tolerance : kFiveBandTolerances) {
             const std::int64_t hundredths = (first * 100 + second * 10 + third) *
                                             PowerOfTen(kMultiplierHundredthsExponent[multiplier]);
-            const Codes codes = CheckRoundTrip({kDigitNames[first], kDigitNames[second], kDigitNames[third],
-                                                kMultiplierNames[multiplier], tolerance.name},
-                                               hundredths, tolerance.percent);
+            const Codes codes =
+                CheckRoundTrip({kDigitNames[first], kDigitNames[second], kDigitNames[third],
+                                kMultiplierNames[multiplier], tolerance.name},
+                               hundredths, tolerance.percent);
             EXPECT_FALSE(codes.fiveBand.empty());
             // The four-band code has no brown (1%) tolerance.
-            const bool fourBandCanShow = FourBandCanShow(hundredths) && std::string_view(tolerance.name) != "brown";
-            EXPECT_EQ(!codes.fourBand.empty(), fourBandCanShow) << hundredths << " " << tolerance.name;
+            const bool fourBandCanShow =
+                FourBandCanShow(hundredths) && std::string_view(tolerance.name) != "brown";
+            EXPECT_EQ(!codes.fourBand.empty(), fourBandCanShow)
+                << hundredths << " " << tolerance.name;
             CheckFirstDigit(codes.fourBand, hundredths, 10);
             CheckFirstDigit(codes.fiveBand, hundredths, 100);
-              if (HasFailure()) return;
+            if (HasFailure()) return;
           }
         }
       }

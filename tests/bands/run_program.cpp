@@ -68,8 +68,8 @@ ProgramRun RunProgram(const std::string& program, const std::vector<std::string>
   const auto [outPath, errPath] = CaptureFileNames();
   SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
   const auto createCapture = [&](const std::string& name) {
-    return CreateFileA(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inheritable,
-                       CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    return CreateFileA(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                       &inheritable, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   };
   HANDLE out = outputPath.empty() ? createCapture(outPath)
                                   : CreateFileA(WindowsPath(outputPath).c_str(), GENERIC_WRITE,
@@ -91,14 +91,15 @@ ProgramRun RunProgram(const std::string& program, const std::vector<std::string>
   std::vector<wchar_t> commandBuffer(wideLength > 0 ? wideLength : 1, L'\0');
   MultiByteToWideChar(CP_UTF8, 0, commandLine.c_str(), -1, commandBuffer.data(), wideLength);
   run.started = out != INVALID_HANDLE_VALUE && err != INVALID_HANDLE_VALUE && wideLength > 0 &&
-                CreateProcessW(nullptr, commandBuffer.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
-                               nullptr, nullptr, &startup, &process);
+                CreateProcessW(nullptr, commandBuffer.data(), nullptr, nullptr, TRUE,
+                               CREATE_NO_WINDOW, nullptr, nullptr, &startup, &process);
   // The child holds its own copies of the handles.
   for (HANDLE handle : {out, err, in}) {
     if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
   }
   if (run.started) {
-    run.finishedInTime = WaitForSingleObject(process.hProcess, deadlineMilliseconds) == WAIT_OBJECT_0;
+    run.finishedInTime =
+        WaitForSingleObject(process.hProcess, deadlineMilliseconds) == WAIT_OBJECT_0;
     if (!run.finishedInTime) {
       TerminateProcess(process.hProcess, 255);
       WaitForSingleObject(process.hProcess, 5000);
@@ -128,11 +129,13 @@ ProgramRun RunProgram(const std::string& program, const std::vector<std::string>
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
   if (outputPath.empty()) {
-    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0600);
   } else {
     posix_spawn_file_actions_addopen(&actions, 1, outputPath.c_str(), O_WRONLY, 0);
   }
-  posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                   0600);
 
   std::vector<char*> argv;
   argv.push_back(const_cast<char*>(program.c_str()));

@@ -17,19 +17,19 @@ struct Irregular {
 };
 
 const Irregular kIrregular[] = {
-    {"E3", 2, 47},   // 46
+    {"E3", 2, 47},                   // 46
     {"E6", 3, 33},   {"E6", 4, 47},  // 32, 46
-    {"E12", 5, 27},  {"E12", 6, 33}, {"E12", 7, 39}, {"E12", 8, 47}, {"E12", 11, 82},
-    {"E24", 10, 27}, {"E24", 11, 30}, {"E24", 12, 33}, {"E24", 13, 36},
-    {"E24", 14, 39}, {"E24", 15, 43}, {"E24", 16, 47}, {"E24", 22, 82},
-    {"E192", 185, 920},  // 919
+    {"E12", 5, 27},  {"E12", 6, 33},  {"E12", 7, 39},  {"E12", 8, 47},     {"E12", 11, 82},
+    {"E24", 10, 27}, {"E24", 11, 30}, {"E24", 12, 33}, {"E24", 13, 36},    {"E24", 14, 39},
+    {"E24", 15, 43}, {"E24", 16, 47}, {"E24", 22, 82}, {"E192", 185, 920},  // 919
 };
 
 TEST(StandardValues, TablesFollowTheGeometricRuleSaveTheListedExceptions) {
   const struct {
     const char* name;
     int count;
-  } expected[] = {{"E3", 3}, {"E6", 6}, {"E12", 12}, {"E24", 24}, {"E48", 48}, {"E96", 96}, {"E192", 192}};
+  } expected[] = {{"E3", 3},   {"E6", 6},   {"E12", 12},  {"E24", 24},
+                  {"E48", 48}, {"E96", 96}, {"E192", 192}};
   ASSERT_EQ(AllStandardSeries().size(), 7u);
   for (std::size_t s = 0; s < 7; ++s) {
     const StandardSeries& series = AllStandardSeries()[s];

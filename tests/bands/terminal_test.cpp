@@ -31,7 +31,8 @@ TerminalRun RunOnTerminal(const std::vector<std::string>& arguments, const char*
       unsetenv("NO_COLOR");
     }
     std::vector<char*> argv{const_cast<char*>(BANDS_PROGRAM)};
-    for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+    for (const std::string& argument : arguments)
+      argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
     execv(BANDS_PROGRAM, argv.data());
     _exit(127);
@@ -58,21 +59,26 @@ TEST(Terminal, PicturesFollowTheLinesOnATerminal) {
   EXPECT_EQ(run.status, 0);
   ASSERT_TRUE(run.out.starts_with("Resistance: 4.7 k ohm, 5%\r\n")) << run.out;
   // Yellow, Violet, Red and Gold bands as 24-bit backgrounds, then a reset.
-  const std::size_t yellow = run.out.find("\x1b[48;2;255;230;0m"), violet = run.out.find("\x1b[48;2;150;60;200m"),
-                    red = run.out.find("\x1b[48;2;220;20;20m"), gold = run.out.find("\x1b[48;2;212;175;55m");
-  EXPECT_TRUE(yellow != std::string::npos && yellow < violet && violet < red && red < gold) << run.out;
+  const std::size_t yellow = run.out.find("\x1b[48;2;255;230;0m"),
+                    violet = run.out.find("\x1b[48;2;150;60;200m"),
+                    red = run.out.find("\x1b[48;2;220;20;20m"),
+                    gold = run.out.find("\x1b[48;2;212;175;55m");
+  EXPECT_TRUE(yellow != std::string::npos && yellow < violet && violet < red && red < gold)
+      << run.out;
   EXPECT_TRUE(run.out.ends_with("\x1b[0m\r\n")) << run.out;
 
   const TerminalRun codes = RunOnTerminal({"--value", "4.7k"}, nullptr);
   EXPECT_EQ(codes.status, 0);
   EXPECT_TRUE(codes.out.starts_with("4 bands: yellow violet red\r\n\x1b[")) << codes.out;
-  EXPECT_NE(codes.out.find("\r\n5 bands: yellow violet black brown\r\n\x1b["), std::string::npos) << codes.out;
+  EXPECT_NE(codes.out.find("\r\n5 bands: yellow violet black brown\r\n\x1b["), std::string::npos)
+      << codes.out;
 }
 
 TEST(Terminal, NoColorAndNeverKeepThePlainLines) {
   const std::string plain = "Resistance: 4.7 k ohm, 5%\r\n";
   EXPECT_EQ(RunOnTerminal({"yellow", "violet", "red", "gold"}, "1").out, plain);
-  EXPECT_EQ(RunOnTerminal({"--color=never", "yellow", "violet", "red", "gold"}, nullptr).out, plain);
+  EXPECT_EQ(RunOnTerminal({"--color=never", "yellow", "violet", "red", "gold"}, nullptr).out,
+            plain);
   // An empty NO_COLOR does not count (no-color.org).
   EXPECT_NE(RunOnTerminal({"yellow", "violet", "red", "gold"}, "").out, plain);
   EXPECT_NE(RunOnTerminal({"--color=always", "yellow", "violet", "red", "gold"}, "1").out, plain);

@@ -60,119 +60,181 @@ const Typed kValues[] = {
     {{"--value", "470" OMEGA},
      "4 bands: yellow violet brown\n"
      "5 bands: yellow violet black black\n",
-     "", 0},
+     "",
+     0},
     {{"--value", "47 " OHM_SIGN},
      "4 bands: yellow violet black\n"
      "5 bands: yellow violet black gold\n",
-     "", 0},
+     "",
+     0},
     {{"--value", "1 M" OMEGA},
      "4 bands: brown black green\n"
      "5 bands: brown black black yellow\n",
-     "", 0},
+     "",
+     0},
     {{"--value", "1M" OHM_SIGN, "--tolerance", "5%"},
      "4 bands: brown black green gold\n"
      "5 bands: brown black black yellow gold\n",
-     "", 0},
+     "",
+     0},
     {{"--value", "2.2 G" OMEGA},
      "4 bands: red red grey\n"
      "5 bands: red red black violet\n",
-     "", 0},
+     "",
+     0},
     {{"--value", "R22" OMEGA},
      "4 bands: red red silver\n"
      "5 bands: black red red silver\n",
-     "", 0},
+     "",
+     0},
     {{"--value", "0.22 " OHM_SIGN, "--tolerance", "10%"},
      "4 bands: red red silver silver\n"
      "5 bands: black red red silver silver\n",
-     "", 0},
+     "",
+     0},
     {{"--value", "4.75 k" OMEGA},
      "4 bands: cannot encode 4.75 k ohm: it has 3 significant digits, the code shows only 2\n"
      "5 bands: yellow violet green brown\n",
-     "", 0},
+     "",
+     0},
 
     // A comma is not taken for a point or for thousands: the message offers
     // what the value may have meant.
-    {{"--value", "4,7k"}, "",
-     "bands: value \"4,7k\": a comma may be a decimal point or a thousands separator and is not guessed at; "
+    {{"--value", "4,7k"},
+     "",
+     "bands: value \"4,7k\": a comma may be a decimal point or a thousands separator and is not "
+     "guessed at; "
      "write 4.7k or 4k7\n",
      2},
-    {{"--value", "4,7 k" OMEGA}, "",
-     "bands: value \"4,7 k" OMEGA "\": a comma may be a decimal point or a thousands separator and is not "
+    {{"--value", "4,7 k" OMEGA},
+     "",
+     "bands: value \"4,7 k" OMEGA
+     "\": a comma may be a decimal point or a thousands separator and is not "
      "guessed at; write 4.7 k" OMEGA " or 4k7\n",
      2},
-    {{"--value", "4,7"}, "",
-     "bands: value \"4,7\": a comma may be a decimal point or a thousands separator and is not guessed at; "
+    {{"--value", "4,7"},
+     "",
+     "bands: value \"4,7\": a comma may be a decimal point or a thousands separator and is not "
+     "guessed at; "
      "write 4.7 or 4R7\n",
      2},
-    {{"--value", "0,22"}, "",
-     "bands: value \"0,22\": a comma may be a decimal point or a thousands separator and is not guessed at; "
+    {{"--value", "0,22"},
+     "",
+     "bands: value \"0,22\": a comma may be a decimal point or a thousands separator and is not "
+     "guessed at; "
      "write 0.22 or R22\n",
      2},
-    {{"--value", "2,2M"}, "",
-     "bands: value \"2,2M\": a comma may be a decimal point or a thousands separator and is not guessed at; "
+    {{"--value", "2,2M"},
+     "",
+     "bands: value \"2,2M\": a comma may be a decimal point or a thousands separator and is not "
+     "guessed at; "
      "write 2.2M or 2M2\n",
      2},
-    {{"--value", "4,700"}, "",
-     "bands: value \"4,700\": a comma may be a decimal point or a thousands separator and is not guessed at; "
+    {{"--value", "4,700"},
+     "",
+     "bands: value \"4,700\": a comma may be a decimal point or a thousands separator and is not "
+     "guessed at; "
      "write 4.700 or 4R700 for a decimal comma, or 4700 for thousands\n",
      2},
-    {{"--value", "1,000,000"}, "",
-     "bands: value \"1,000,000\": a comma may be a decimal point or a thousands separator and is not guessed "
+    {{"--value", "1,000,000"},
+     "",
+     "bands: value \"1,000,000\": a comma may be a decimal point or a thousands separator and is "
+     "not guessed "
      "at; write 1000000\n",
      2},
-    {{"--value", "4,7x"}, "",
-     "bands: value \"4,7x\": a comma may be a decimal point or a thousands separator and is not guessed at; "
+    {{"--value", "4,7x"},
+     "",
+     "bands: value \"4,7x\": a comma may be a decimal point or a thousands separator and is not "
+     "guessed at; "
      "write e.g. 4.7k or 4k7\n",
      2},
-    {{"--value", "1,5,3"}, "",
-     "bands: value \"1,5,3\": a comma may be a decimal point or a thousands separator and is not guessed at; "
+    {{"--value", "1,5,3"},
+     "",
+     "bands: value \"1,5,3\": a comma may be a decimal point or a thousands separator and is not "
+     "guessed at; "
      "write e.g. 4.7k or 4k7\n",
      2},
-    {{"--value", "2000,5G"}, "",
-     "bands: value \"2000,5G\": a comma may be a decimal point or a thousands separator and is not guessed "
+    {{"--value", "2000,5G"},
+     "",
+     "bands: value \"2000,5G\": a comma may be a decimal point or a thousands separator and is not "
+     "guessed "
      "at; write e.g. 4.7k or 4k7\n",
      2},
 
     // "m" is milli.
-    {{"--value", "1m"}, "", "bands: value \"1m\": \"m\" would mean milli-ohm; write 1M for mega-ohm\n", 2},
-    {{"--value", "4.7 m" OMEGA}, "",
-     "bands: value \"4.7 m" OMEGA "\": \"m\" would mean milli-ohm; write 4.7 M" OMEGA " for mega-ohm\n", 2},
-    {{"--value", "1000000m"}, "",
-     "bands: value \"1000000m\": \"m\" would mean milli-ohm; write M for mega-ohm\n", 2},
+    {{"--value", "1m"},
+     "",
+     "bands: value \"1m\": \"m\" would mean milli-ohm; write 1M for mega-ohm\n",
+     2},
+    {{"--value", "4.7 m" OMEGA},
+     "",
+     "bands: value \"4.7 m" OMEGA "\": \"m\" would mean milli-ohm; write 4.7 M" OMEGA
+     " for mega-ohm\n",
+     2},
+    {{"--value", "1000000m"},
+     "",
+     "bands: value \"1000000m\": \"m\" would mean milli-ohm; write M for mega-ohm\n",
+     2},
 
     // Everything else that is not a value.
-    {{"--value", "-4.7k"}, "", "bands: value \"-4.7k\": a resistance cannot be negative; write 4.7k\n", 2},
-    {{"--value", "--4.7k"}, "",
-     "bands: value \"--4.7k\": a resistance cannot be negative; write e.g. 4700, 4.7k, 4k7 or 4.7 k ohm\n", 2},
-    {{"--value", "-x"}, "",
-     "bands: value \"-x\": a resistance cannot be negative; write e.g. 4700, 4.7k, 4k7 or 4.7 k ohm\n", 2},
-    {{"--value", OMEGA}, "",
-     "bands: value \"" OMEGA "\": no number before \"" OMEGA "\"; write e.g. 4700, 4.7k, 4k7 or 4.7 k ohm\n",
+    {{"--value", "-4.7k"},
+     "",
+     "bands: value \"-4.7k\": a resistance cannot be negative; write 4.7k\n",
      2},
-    {{"--value", " "}, "", "bands: value \" \": no number; write e.g. 4700, 4.7k, 4k7 or 4.7 k ohm\n", 2},
-    {{"--value", "4.7x"}, "",
-     "bands: value \"4.7x\": unexpected \"x\"; units are k, M, G and R, then optionally ohm or the ohm sign: "
+    {{"--value", "--4.7k"},
+     "",
+     "bands: value \"--4.7k\": a resistance cannot be negative; write e.g. 4700, 4.7k, 4k7 or 4.7 "
+     "k ohm\n",
+     2},
+    {{"--value", "-x"},
+     "",
+     "bands: value \"-x\": a resistance cannot be negative; write e.g. 4700, 4.7k, 4k7 or 4.7 k "
+     "ohm\n",
+     2},
+    {{"--value", OMEGA},
+     "",
+     "bands: value \"" OMEGA "\": no number before \"" OMEGA
+     "\"; write e.g. 4700, 4.7k, 4k7 or 4.7 k ohm\n",
+     2},
+    {{"--value", " "},
+     "",
+     "bands: value \" \": no number; write e.g. 4700, 4.7k, 4k7 or 4.7 k ohm\n",
+     2},
+    {{"--value", "4.7x"},
+     "",
+     "bands: value \"4.7x\": unexpected \"x\"; units are k, M, G and R, then optionally ohm or the "
+     "ohm sign: "
      "write e.g. 4700, 4.7k, 4k7 or 4.7 k ohm\n",
      2},
-    {{"--value", "4.7 " OMEGA "k"}, "",
-     "bands: value \"4.7 " OMEGA "k\": unexpected \"k\"; units are k, M, G and R, then optionally ohm or the "
+    {{"--value", "4.7 " OMEGA "k"},
+     "",
+     "bands: value \"4.7 " OMEGA
+     "k\": unexpected \"k\"; units are k, M, G and R, then optionally ohm or the "
      "ohm sign: write e.g. 4700, 4.7k, 4k7 or 4.7 k ohm\n",
      2},
-    {{"--value", "470" OMEGA OMEGA}, "",
-     "bands: value \"470" OMEGA OMEGA "\": unexpected \"" OMEGA "\"; units are k, M, G and R, then optionally "
+    {{"--value", "470" OMEGA OMEGA},
+     "",
+     "bands: value \"470" OMEGA OMEGA "\": unexpected \"" OMEGA
+     "\"; units are k, M, G and R, then optionally "
      "ohm or the ohm sign: write e.g. 4700, 4.7k, 4k7 or 4.7 k ohm\n",
      2},
     // Lower-case omega, and an ohm sign cut short, are no ohm sign.
-    {{"--value", "4.7 k\xCF\x89"}, "",
-     "bands: value \"4.7 k\xCF\x89\": unexpected \"\xCF\x89\"; units are k, M, G and R, then optionally ohm or "
+    {{"--value", "4.7 k\xCF\x89"},
+     "",
+     "bands: value \"4.7 k\xCF\x89\": unexpected \"\xCF\x89\"; units are k, M, G and R, then "
+     "optionally ohm or "
      "the ohm sign: write e.g. 4700, 4.7k, 4k7 or 4.7 k ohm\n",
      2},
-    {{"--value", "470\xE2\x84"}, "",
-     "bands: value \"470\xE2\x84\": unexpected \"\xE2\x84\"; units are k, M, G and R, then optionally ohm or "
+    {{"--value", "470\xE2\x84"},
+     "",
+     "bands: value \"470\xE2\x84\": unexpected \"\xE2\x84\"; units are k, M, G and R, then "
+     "optionally ohm or "
      "the ohm sign: write e.g. 4700, 4.7k, 4k7 or 4.7 k ohm\n",
      2},
-    {{"--value", "1000 G" OMEGA}, "",
-     "bands: value \"1000 G" OMEGA "\": above 999 G ohm, the largest value of a colour code; write at most "
+    {{"--value", "1000 G" OMEGA},
+     "",
+     "bands: value \"1000 G" OMEGA
+     "\": above 999 G ohm, the largest value of a colour code; write at most "
      "999G\n",
      2},
 };
@@ -193,7 +255,8 @@ TEST(TypedForms, LongTextsAreRefusedLikeShortOnes) {
       {std::string(50'000, '1') + "," + std::string(50'000, '1'), "a comma may be a decimal point"},
       {"1,1" + std::string(100'000, 'm'), "a comma may be a decimal point"},
       {"1" + std::string(100'000, 'm'), "\"m\" would mean milli-ohm; write M for mega-ohm"},
-      {std::string(33'333, ',') + std::string(33'333, '-') + std::string(33'333, ','), "a comma may be"},
+      {std::string(33'333, ',') + std::string(33'333, '-') + std::string(33'333, ','),
+       "a comma may be"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text.substr(0, 20));
@@ -213,16 +276,28 @@ struct LetterCodeCase {
 
 const LetterCodeCase kLetterCodes[] = {
     {{"BN", "BK", "RD", "GD"}, {"brown", "black", "red", "gold"}, "Resistance: 1.0 k ohm, 5%"},
-    {{"YE", "VT", "OG", "SR"}, {"yellow", "violet", "orange", "silver"}, "Resistance: 47 k ohm, 10%"},
-    {{"GN", "BU", "BK", "BN", "BN"}, {"green", "blue", "black", "brown", "brown"}, "Resistance: 5.60 k ohm, 1%"},
+    {{"YE", "VT", "OG", "SR"},
+     {"yellow", "violet", "orange", "silver"},
+     "Resistance: 47 k ohm, 10%"},
+    {{"GN", "BU", "BK", "BN", "BN"},
+     {"green", "blue", "black", "brown", "brown"},
+     "Resistance: 5.60 k ohm, 1%"},
     {{"GY", "RD", "WH", "GD"}, {"grey", "red", "white", "gold"}, "Resistance: 82 G ohm, 5%"},
     {{"VT", "GN", "BU", "SR"}, {"violet", "green", "blue", "silver"}, "Resistance: 75 M ohm, 10%"},
-    {{"WH", "GY", "VT", "GD", "RD"}, {"white", "grey", "violet", "gold", "red"}, "Resistance: 98.7 ohm, 2%"},
-    {{"OG", "OG", "SR", "none"}, {"orange", "orange", "silver", "none"}, "Resistance: 0.33 ohm, 20%"},
+    {{"WH", "GY", "VT", "GD", "RD"},
+     {"white", "grey", "violet", "gold", "red"},
+     "Resistance: 98.7 ohm, 2%"},
+    {{"OG", "OG", "SR", "none"},
+     {"orange", "orange", "silver", "none"},
+     "Resistance: 0.33 ohm, 20%"},
     // Any case.
     {{"bn", "bk", "rd", "gd"}, {"brown", "black", "red", "gold"}, "Resistance: 1.0 k ohm, 5%"},
-    {{"Ye", "vT", "Og", "sr"}, {"yellow", "violet", "orange", "silver"}, "Resistance: 47 k ohm, 10%"},
-    {{"bK", "Bn", "bk", "Ye", "Rd"}, {"black", "brown", "black", "yellow", "red"}, "Resistance: 0.10 M ohm, 2%"},
+    {{"Ye", "vT", "Og", "sr"},
+     {"yellow", "violet", "orange", "silver"},
+     "Resistance: 47 k ohm, 10%"},
+    {{"bK", "Bn", "bk", "Ye", "Rd"},
+     {"black", "brown", "black", "yellow", "red"},
+     "Resistance: 0.10 M ohm, 2%"},
     // Mixed with names.
     {{"brown", "BK", "red", "GD"}, {"brown", "black", "red", "gold"}, "Resistance: 1.0 k ohm, 5%"},
 };
@@ -244,9 +319,9 @@ TEST(TypedForms, LetterCodesNameTheirColours) {
     const char* code;
     const char* name;
   } codes[] = {
-      {"BK", "black"}, {"BN", "brown"}, {"RD", "red"},  {"OG", "orange"}, {"YE", "yellow"},
-      {"GN", "green"}, {"BU", "blue"},  {"VT", "violet"}, {"GY", "grey"}, {"WH", "white"},
-      {"GD", "gold"},  {"SR", "silver"}, {"PK", "pink"}, {"pk", "pink"},  {"gY", "grey"},
+      {"BK", "black"}, {"BN", "brown"},  {"RD", "red"},    {"OG", "orange"}, {"YE", "yellow"},
+      {"GN", "green"}, {"BU", "blue"},   {"VT", "violet"}, {"GY", "grey"},   {"WH", "white"},
+      {"GD", "gold"},  {"SR", "silver"}, {"PK", "pink"},   {"pk", "pink"},   {"gY", "grey"},
   };
   for (const auto& c : codes) {
     SCOPED_TRACE(c.code);
@@ -280,7 +355,8 @@ TEST(TypedForms, PinkByLetterCode) {
     if (typed.err != nullptr) {
       EXPECT_EQ(run.err, typed.err);
     } else {
-      EXPECT_NE(run.err.find("band 1 of 4 (first digit): pink is not offered"), std::string::npos) << run.err;
+      EXPECT_NE(run.err.find("band 1 of 4 (first digit): pink is not offered"), std::string::npos)
+          << run.err;
     }
   }
 }
@@ -302,39 +378,58 @@ const Typed kSeparated[] = {
     {{"gray,red,black,none"}, "Resistance: 82 ohm, 20%\n", "", 0},
     // Counted and checked as if given one by one.
     {{"brown,black,red"}, "Resistance: 1.0 k ohm, 20%\n", "", 0},
-    {{"brown,black"}, "",
-     "bands: expected the colours of 3 to 6 bands: 3 (two digits, multiplier), 4 (two digits, multiplier, "
-     "tolerance), 5 (three digits, multiplier, tolerance) or 6 (three digits, multiplier, tolerance, "
+    {{"brown,black"},
+     "",
+     "bands: expected the colours of 3 to 6 bands: 3 (two digits, multiplier), 4 (two digits, "
+     "multiplier, "
+     "tolerance), 5 (three digits, multiplier, tolerance) or 6 (three digits, multiplier, "
+     "tolerance, "
      "temperature coefficient), got 2\n",
      2},
-    {{"brown,purple,red,gold"}, "",
-     "bands: band 2 of 4 (second digit): unknown colour \"purple\"; choose black, brown, red, orange, yellow, "
+    {{"brown,purple,red,gold"},
+     "",
+     "bands: band 2 of 4 (second digit): unknown colour \"purple\"; choose black, brown, red, "
+     "orange, yellow, "
      "green, blue, violet, grey, white\n",
      2},
-    {{"GD-BK-RD-GD"}, "",
-     "bands: band 1 of 4 (first digit): gold is not offered; choose black, brown, red, orange, yellow, green, "
+    {{"GD-BK-RD-GD"},
+     "",
+     "bands: band 1 of 4 (first digit): gold is not offered; choose black, brown, red, orange, "
+     "yellow, green, "
      "blue, violet, grey, white\n",
      2},
-    {{"BL", "BK", "RD", "GD"}, "",
-     "bands: band 1 of 4 (first digit): unknown colour \"BL\"; choose black, brown, red, orange, yellow, "
+    {{"BL", "BK", "RD", "GD"},
+     "",
+     "bands: band 1 of 4 (first digit): unknown colour \"BL\"; choose black, brown, red, orange, "
+     "yellow, "
      "green, blue, violet, grey, white\n",
      2},
-    {{"brown.black.red.gold"}, "",
-     "bands: expected the colours of 3 to 6 bands: 3 (two digits, multiplier), 4 (two digits, multiplier, "
-     "tolerance), 5 (three digits, multiplier, tolerance) or 6 (three digits, multiplier, tolerance, "
+    {{"brown.black.red.gold"},
+     "",
+     "bands: expected the colours of 3 to 6 bands: 3 (two digits, multiplier), 4 (two digits, "
+     "multiplier, "
+     "tolerance), 5 (three digits, multiplier, tolerance) or 6 (three digits, multiplier, "
+     "tolerance, "
      "temperature coefficient), got 1\n",
      2},
     // An argument of separators only stays one colour, quoted as given.
-    {{",", "black", "red", "gold"}, "",
-     "bands: band 1 of 4 (first digit): unknown colour \",\"; choose black, brown, red, orange, yellow, "
+    {{",", "black", "red", "gold"},
+     "",
+     "bands: band 1 of 4 (first digit): unknown colour \",\"; choose black, brown, red, orange, "
+     "yellow, "
      "green, blue, violet, grey, white\n",
      2},
-    {{"", "black", "red", "gold"}, "",
-     "bands: band 1 of 4 (first digit): unknown colour \"\"; choose black, brown, red, orange, yellow, "
+    {{"", "black", "red", "gold"},
+     "",
+     "bands: band 1 of 4 (first digit): unknown colour \"\"; choose black, brown, red, orange, "
+     "yellow, "
      "green, blue, violet, grey, white\n",
      2},
     // Options still come first: a hyphen at the start makes an option.
-    {{"-brown-black-red-gold"}, "", "bands: unknown option \"-brown-black-red-gold\"; see bands --help\n", 2},
+    {{"-brown-black-red-gold"},
+     "",
+     "bands: unknown option \"-brown-black-red-gold\"; see bands --help\n",
+     2},
     {{"--value", "1k", "brown,black"}, "", "bands: give either colours or --value, not both\n", 2},
 };
 

@@ -21,8 +21,10 @@ TEST(TypedProgram, OhmSignsLetterCodesAndSeparators) {
     std::string out;
   } cases[] = {
       {{"--value", "4.7 k\xCE\xA9", "--tolerance", "5%"},
-       "4 bands: yellow violet red gold" + kNewline + "5 bands: yellow violet black brown gold" + kNewline},
-      {{"--value", "1M\xE2\x84\xA6"}, "4 bands: brown black green" + kNewline + "5 bands: brown black black yellow" + kNewline},
+       "4 bands: yellow violet red gold" + kNewline + "5 bands: yellow violet black brown gold" +
+           kNewline},
+      {{"--value", "1M\xE2\x84\xA6"},
+       "4 bands: brown black green" + kNewline + "5 bands: brown black black yellow" + kNewline},
       {{"BN", "BK", "RD", "GD"}, "Resistance: 1.0 k ohm, 5%" + kNewline},
       {{"brown,black,black,brown,red"}, "Resistance: 1.00 k ohm, 2%" + kNewline},
       {{"yellow violet red gold"}, "Resistance: 4.7 k ohm, 5%" + kNewline},
@@ -38,13 +40,16 @@ TEST(TypedProgram, OhmSignsLetterCodesAndSeparators) {
 }
 
 TEST(TypedProgram, MessagesQuoteTheValueAsTyped) {
-  const ProgramRun run = RunProgram(BANDS_PROGRAM, {"--value", "4,7 k\xE2\x84\xA6"}, kDeadlineMilliseconds);
+  const ProgramRun run =
+      RunProgram(BANDS_PROGRAM, {"--value", "4,7 k\xE2\x84\xA6"}, kDeadlineMilliseconds);
   EXPECT_TRUE(run.started && run.finishedInTime);
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(run.out, "");
   EXPECT_EQ(run.err,
-            "bands: value \"4,7 k\xE2\x84\xA6\": a comma may be a decimal point or a thousands separator and is "
-            "not guessed at; write 4.7 k\xE2\x84\xA6 or 4k7" + kNewline);
+            "bands: value \"4,7 k\xE2\x84\xA6\": a comma may be a decimal point or a thousands "
+            "separator and is "
+            "not guessed at; write 4.7 k\xE2\x84\xA6 or 4k7" +
+                kNewline);
 }
 
 }  // namespace

@@ -74,10 +74,16 @@ TEST(Value, RangeEndsAt999GOhm) {
     const char* text;
     bool accepted;
   } cases[] = {
-      {"999G", true},          {"999.0000G", true},        {"998.99G", true},
-      {"999.01G", false},      {"999.000000001G", false},  {"1000G", false},
-      {"1T", false},           {"99999999999999999999999", false},
-      {"0", true},             {"-0", false},
+      {"999G", true},
+      {"999.0000G", true},
+      {"998.99G", true},
+      {"999.01G", false},
+      {"999.000000001G", false},
+      {"1000G", false},
+      {"1T", false},
+      {"99999999999999999999999", false},
+      {"0", true},
+      {"-0", false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
@@ -110,8 +116,10 @@ const EncodeCase kEncodings[] = {
      "5 bands: yellow violet green brown\n",
      0},
     {{"--value", "0.001"},
-     "4 bands: cannot encode 0.001 ohm: it has a digit below 0.01 ohm, the finest step of the code\n"
-     "5 bands: cannot encode 0.001 ohm: it has a digit below 0.01 ohm, the finest step of the code\n",
+     "4 bands: cannot encode 0.001 ohm: it has a digit below 0.01 ohm, the finest step of the "
+     "code\n"
+     "5 bands: cannot encode 0.001 ohm: it has a digit below 0.01 ohm, the finest step of the "
+     "code\n",
      1},
     {{"--value", "123.4"},
      "4 bands: cannot encode 123.4 ohm: it has 4 significant digits, the code shows only 2\n"
@@ -196,12 +204,12 @@ TEST(Value, TolerancesByPercentage) {
     const char* text;
     std::optional<BandColour> colour;
   } cases[] = {
-      {"1%", BandColour::Brown}, {"2%", BandColour::Red},   {"5%", BandColour::Gold},
-      {"10%", BandColour::Silver}, {"20%", BandColour::None}, {"5", BandColour::Gold},
-      {"05%", BandColour::Gold},  {" 10 %", BandColour::Silver},
-      {"3%", std::nullopt},       {"0%", std::nullopt},      {"%", std::nullopt},
-      {"", std::nullopt},         {"5%%", std::nullopt},     {"-5%", std::nullopt},
-      {"gold", std::nullopt},     {"0.5%", std::nullopt},    {"1000005%", std::nullopt},
+      {"1%", BandColour::Brown},   {"2%", BandColour::Red},       {"5%", BandColour::Gold},
+      {"10%", BandColour::Silver}, {"20%", BandColour::None},     {"5", BandColour::Gold},
+      {"05%", BandColour::Gold},   {" 10 %", BandColour::Silver}, {"3%", std::nullopt},
+      {"0%", std::nullopt},        {"%", std::nullopt},           {"", std::nullopt},
+      {"5%%", std::nullopt},       {"-5%", std::nullopt},         {"gold", std::nullopt},
+      {"0.5%", std::nullopt},      {"1000005%", std::nullopt},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);

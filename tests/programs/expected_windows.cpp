@@ -192,7 +192,6 @@ constexpr ExpectedReading FourBandReadings[] = {
      "Resistance: 1.0 k ohm, 10%\r\n"},
 };
 
-
 // The dialog manager's keyboard: Tab and Shift+Tab go from tab stop to tab
 // stop in creation order, and a group is entered at its checked option,
 // the only option of it with a tab stop. An arrow key goes to the next or
@@ -220,7 +219,7 @@ constexpr KeyStep FiveBandKeyboardWalk[] = {
     {"Down", 180, 0, nullptr},  // past Gold to the picture; Gold stays checked
     {"Up", 175, 175, nullptr},
     {"Alt+O", IDOK, 0, "Resistance: 10.0 k ohm, 5%\r\n"},
-    {"Up", 192, 0, nullptr},  // from Ok back along the tolerance group's run
+    {"Up", 192, 0, nullptr},         // from Ok back along the tolerance group's run
     {"Shift+Tab", 175, 0, nullptr},  // the tab stops moved with the checks
     {"Shift+Tab", 152, 0, nullptr},
     {"Shift+Tab", 140, 0, nullptr},
@@ -259,7 +258,7 @@ constexpr KeyStep FourBandKeyboardWalk[] = {
     {"Down", IDOK, 0, nullptr},
     {"Down", IDCANCEL, 0, nullptr},
     {"Down", 129, 129, nullptr},
-    {"Down", 111, 0, nullptr},  // the second band's frame ends the run
+    {"Down", 111, 0, nullptr},    // the second band's frame ends the run
     {"Down", 120, 120, nullptr},  // round to Black
     {"Up", 111, 0, nullptr},
     {"Up", 129, 129, nullptr},
@@ -283,7 +282,10 @@ constexpr KeyStep FourBandKeyboardWalk[] = {
 const ExpectedWindow FiveBandExpected = {
     .program = "fiveband",
     .caption = "Five band resistors",
-    .x = 118, .y = 124, .width = 365, .height = 155,
+    .x = 118,
+    .y = 124,
+    .width = 365,
+    .height = 155,
     .controls = FiveBandControls,
     .checkedAtOpening = FiveBandCheckedAtOpening,
     .openingText = "Resistance: 1.00 k ohm, 2%\r\n",
@@ -295,7 +297,10 @@ const ExpectedWindow FiveBandExpected = {
 const ExpectedWindow FourBandExpected = {
     .program = "fourband",
     .caption = "Four band resistors",
-    .x = 118, .y = 124, .width = 307, .height = 155,
+    .x = 118,
+    .y = 124,
+    .width = 307,
+    .height = 155,
     .controls = FourBandControls,
     .checkedAtOpening = FourBandCheckedAtOpening,
     .openingText = "Resistance: 1.0 k ohm, 10%\r\n",

@@ -69,18 +69,12 @@ struct OptionPaint {
 };
 
 constexpr OptionPaint Paints[] = {
-    {"Black", RGB(0, 0, 0), RGB(255, 255, 255)},
-    {"Brown", RGB(128, 0, 0), RGB(255, 255, 255)},
-    {"Red", RGB(255, 0, 0), RGB(0, 0, 0)},
-    {"Orange", RGB(255, 128, 0), RGB(0, 0, 0)},
-    {"Yellow", RGB(255, 255, 0), RGB(0, 0, 0)},
-    {"Green", RGB(0, 128, 0), RGB(255, 255, 255)},
-    {"Blue", RGB(0, 0, 255), RGB(255, 255, 255)},
-    {"Violet", RGB(255, 0, 255), std::nullopt},
-    {"Grey", std::nullopt, std::nullopt},
-    {"White", RGB(255, 255, 255), RGB(0, 0, 0)},
-    {"Silver", RGB(219, 219, 219), RGB(0, 0, 0)},
-    {"Gold", RGB(239, 184, 16), RGB(0, 0, 0)},
+    {"Black", RGB(0, 0, 0), RGB(255, 255, 255)},  {"Brown", RGB(128, 0, 0), RGB(255, 255, 255)},
+    {"Red", RGB(255, 0, 0), RGB(0, 0, 0)},        {"Orange", RGB(255, 128, 0), RGB(0, 0, 0)},
+    {"Yellow", RGB(255, 255, 0), RGB(0, 0, 0)},   {"Green", RGB(0, 128, 0), RGB(255, 255, 255)},
+    {"Blue", RGB(0, 0, 255), RGB(255, 255, 255)}, {"Violet", RGB(255, 0, 255), std::nullopt},
+    {"Grey", std::nullopt, std::nullopt},         {"White", RGB(255, 255, 255), RGB(0, 0, 0)},
+    {"Silver", RGB(219, 219, 219), RGB(0, 0, 0)}, {"Gold", RGB(239, 184, 16), RGB(0, 0, 0)},
     {"None", std::nullopt, std::nullopt},
 };
 
@@ -258,8 +252,7 @@ TEST_F(ProgramWindow, OptionsArePaintedInTheirBandColours) {
     const OptionPaint* paint = PaintOf(control.text);
     ASSERT_NE(paint, nullptr) << control.text;
     const COLORREF background = paint->background.value_or(buttonFace);
-    const COLORREF text =
-        paint->textColour.value_or(paint->background ? systemText : buttonText);
+    const COLORREF text = paint->textColour.value_or(paint->background ? systemText : buttonText);
     SCOPED_TRACE("option " + std::to_string(control.identifier) + " \"" + control.text + "\"");
     RECT rect;
     GetWindowRect(Control(control.identifier), &rect);
@@ -300,7 +293,8 @@ TEST_F(ProgramWindow, ShowsTheResistorPicture) {
   const int top = (rect.top + rect.bottom - 98) / 2;
   auto shownAt = [&](int dx, int dy) {
     for (const POINT& p : samples) {
-      if (ScreenPixel({left + dx + p.x, top + dy + p.y}) != GetPixel(memory, p.x, p.y)) return false;
+      if (ScreenPixel({left + dx + p.x, top + dy + p.y}) != GetPixel(memory, p.x, p.y))
+        return false;
     }
     return true;
   };
@@ -377,7 +371,8 @@ TEST_F(ProgramWindow, AMouseClickOnAnOptionAndOnOk) {
     ClickAt(centre(option));
     EXPECT_TRUE(WaitFor([&] {
       return SendMessageA(Control(option), BM_GETCHECK, 0, 0) == BST_CHECKED;
-    })) << "option " << option << " not checked by the click";
+    })) << "option "
+        << option << " not checked by the click";
   }
   ClickAt(centre(IDOK));
   EXPECT_EQ(ReadResultBox(), reading.text);
@@ -401,9 +396,9 @@ TEST_F(ProgramWindow, CloseBoxEndsTheProgramWithExitCodeZero) {
   RECT window;
   GetWindowRect(dialog_, &window);
   const int frame = GetSystemMetrics(SM_CXDLGFRAME);
-  const POINT closeBox{window.right - frame - GetSystemMetrics(SM_CXSIZE) / 2,
-                       window.top + GetSystemMetrics(SM_CYDLGFRAME) +
-                           GetSystemMetrics(SM_CYCAPTION) / 2};
+  const POINT closeBox{
+      window.right - frame - GetSystemMetrics(SM_CXSIZE) / 2,
+      window.top + GetSystemMetrics(SM_CYDLGFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2};
   ASSERT_EQ(SendMessageA(dialog_, WM_NCHITTEST, 0, MAKELPARAM(closeBox.x, closeBox.y)), HTCLOSE);
   ClickAt(closeBox);
   ExpectExitCodeZero();
@@ -445,7 +440,8 @@ TEST_F(ProgramKeyboard, TabShiftTabArrowsAndAltOFollowTheTables) {
     if (step.checks != 0) {
       EXPECT_TRUE(WaitFor([&] {
         return SendMessageA(Control(step.checks), BM_GETCHECK, 0, 0) == BST_CHECKED;
-      })) << "option " << step.checks << " is not checked";
+      })) << "option "
+          << step.checks << " is not checked";
       // One option per group stays checked.
       EXPECT_EQ(CheckedOptions().size(), before.size());
     } else {
@@ -474,7 +470,8 @@ TEST(ProgramFile, BitmapResource104IsA98By98PictureOf24Bits) {
   ASSERT_NE(file, nullptr);
   HRSRC resource = FindResourceA(file, MAKEINTRESOURCEA(104), MAKEINTRESOURCEA(2));  // RT_BITMAP
   ASSERT_NE(resource, nullptr);
-  const auto* header = static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(file, resource)));
+  const auto* header =
+      static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(file, resource)));
   ASSERT_NE(header, nullptr);
   EXPECT_EQ(header->biWidth, 98);
   EXPECT_EQ(header->biHeight, 98);
@@ -505,7 +502,8 @@ TEST(ProgramFile, IconIsTheResistorAt16_32And48Pixels) {
     EXPECT_EQ(word(entry + 6), 32) << "bits per pixel";
   }
   for (const int size : kSizes) {
-    HICON icon = static_cast<HICON>(LoadImageA(file, MAKEINTRESOURCEA(1), IMAGE_ICON, size, size, 0));
+    HICON icon =
+        static_cast<HICON>(LoadImageA(file, MAKEINTRESOURCEA(1), IMAGE_ICON, size, size, 0));
     ASSERT_NE(icon, nullptr) << size;
     ICONINFO info{};
     ASSERT_TRUE(GetIconInfo(icon, &info));
@@ -518,7 +516,8 @@ TEST(ProgramFile, IconIsTheResistorAt16_32And48Pixels) {
     format.bmiHeader.biCompression = BI_RGB;
     std::vector<std::uint32_t> pixels(size * size);
     HDC screen = GetDC(nullptr);
-    EXPECT_EQ(GetDIBits(screen, info.hbmColor, 0, size, pixels.data(), &format, DIB_RGB_COLORS), size);
+    EXPECT_EQ(GetDIBits(screen, info.hbmColor, 0, size, pixels.data(), &format, DIB_RGB_COLORS),
+              size);
     ReleaseDC(nullptr, screen);
     auto alpha = [&](int x, int y) { return pixels[y * size + x] >> 24; };
     EXPECT_EQ(alpha(size / 2, size / 2), 255u) << size;
@@ -566,7 +565,8 @@ TEST(ProgramFile, VersionResource) {
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
-  if (argc != 3 || (std::strcmp(argv[1], "fiveband") != 0 && std::strcmp(argv[1], "fourband") != 0)) {
+  if (argc != 3 ||
+      (std::strcmp(argv[1], "fiveband") != 0 && std::strcmp(argv[1], "fourband") != 0)) {
     std::fprintf(stderr, "usage: %s <fiveband|fourband> <program path> [gtest flags]\n", argv[0]);
     return 2;
   }

@@ -63,8 +63,9 @@ HWND FindTopLevel(DWORD processId, const char* caption, HWND except) {
 
 HWND RunningProgram::WaitForDialog(const char* caption, DWORD deadlineMs) const {
   HWND dialog = nullptr;
-  WaitFor([&] { return (dialog = FindTopLevel(process_.dwProcessId, caption, nullptr)) != nullptr; },
-          deadlineMs);
+  WaitFor(
+      [&] { return (dialog = FindTopLevel(process_.dwProcessId, caption, nullptr)) != nullptr; },
+      deadlineMs);
   return dialog;
 }
 
@@ -118,8 +119,9 @@ std::vector<WORD> ReferenceTemplate() {
   };
   add32(WS_POPUP | DS_SETFONT);  // style
   add32(0);                      // extended style
-  words.insert(words.end(), {0, 0, 0, 100, 100, 0, 0, 0});  // count, x, y, cx, cy, menu, class, title
-  words.push_back(8);            // point size
+  words.insert(words.end(),
+               {0, 0, 0, 100, 100, 0, 0, 0});  // count, x, y, cx, cy, menu, class, title
+  words.push_back(8);                          // point size
   for (const char* c = "MS Sans Serif"; *c != 0; ++c) words.push_back(static_cast<WORD>(*c));
   words.push_back(0);
   return words;
@@ -131,9 +133,9 @@ INT_PTR CALLBACK ReferenceDialogProc(HWND, UINT, WPARAM, LPARAM) { return FALSE;
 
 DialogBaseUnits MeasureDialogBaseUnits() {
   std::vector<WORD> words = ReferenceTemplate();
-  HWND reference = CreateDialogIndirectParamA(
-      GetModuleHandleA(nullptr), reinterpret_cast<const DLGTEMPLATE*>(words.data()), nullptr,
-      &ReferenceDialogProc, 0);
+  HWND reference = CreateDialogIndirectParamA(GetModuleHandleA(nullptr),
+                                              reinterpret_cast<const DLGTEMPLATE*>(words.data()),
+                                              nullptr, &ReferenceDialogProc, 0);
   RECT rect{0, 0, 4, 8};
   MapDialogRect(reference, &rect);
   DestroyWindow(reference);
@@ -152,7 +154,9 @@ int UnitsFor(int pixels, int base, int unitsPerBase) {
 
 }  // namespace
 
-int HorizontalUnits(const DialogBaseUnits& units, int pixels) { return UnitsFor(pixels, units.x, 4); }
+int HorizontalUnits(const DialogBaseUnits& units, int pixels) {
+  return UnitsFor(pixels, units.x, 4);
+}
 int VerticalUnits(const DialogBaseUnits& units, int pixels) { return UnitsFor(pixels, units.y, 8); }
 
 COLORREF ScreenPixel(POINT point) {
@@ -180,8 +184,8 @@ WORD VirtualKeyNamed(const std::string& name) {
     WORD key;
   };
   static constexpr Named Keys[] = {
-      {"Shift", VK_SHIFT}, {"Alt", VK_MENU},   {"Ctrl", VK_CONTROL}, {"Tab", VK_TAB},
-      {"Down", VK_DOWN},   {"Up", VK_UP},      {"Left", VK_LEFT},    {"Right", VK_RIGHT},
+      {"Shift", VK_SHIFT},  {"Alt", VK_MENU},      {"Ctrl", VK_CONTROL}, {"Tab", VK_TAB},
+      {"Down", VK_DOWN},    {"Up", VK_UP},         {"Left", VK_LEFT},    {"Right", VK_RIGHT},
       {"Enter", VK_RETURN}, {"Escape", VK_ESCAPE},
   };
   for (const Named& named : Keys) {

@@ -19,8 +19,10 @@ TEST(ColourTable, GroupsOfferTheirColoursTopToBottom) {
   EXPECT_EQ(Colours(BandGroupKind::Digit),
             (std::vector{Black, Brown, Red, Orange, Yellow, Green, Blue, Violet, Grey, White}));
   EXPECT_EQ(Colours(BandGroupKind::Multiplier),
-            (std::vector{Black, Brown, Red, Orange, Yellow, Green, Blue, Violet, Grey, White, Silver, Gold}));
-  EXPECT_EQ(Colours(BandGroupKind::FiveBandTolerance), (std::vector{None, Brown, Red, Silver, Gold}));
+            (std::vector{Black, Brown, Red, Orange, Yellow, Green, Blue, Violet, Grey, White,
+                         Silver, Gold}));
+  EXPECT_EQ(Colours(BandGroupKind::FiveBandTolerance),
+            (std::vector{None, Brown, Red, Silver, Gold}));
   EXPECT_EQ(Colours(BandGroupKind::FourBandTolerance), (std::vector{None, Red, Silver, Gold}));
   EXPECT_EQ(ColourAt(BandGroupKind::FourBandTolerance, 4), std::nullopt);
   EXPECT_EQ(ColourAt(BandGroupKind::Digit, -1), std::nullopt);
@@ -53,8 +55,8 @@ TEST(ColourTable, ToleranceTexts) {
 }
 
 TEST(ColourTable, ButtonTextsAndPaint) {
-  const char* kTexts[] = {"Black", "Brown", "Red",  "Orange", "Yellow", "Green", "Blue",
-                          "Violet", "Grey", "White", "Silver", "Gold",  "None"};
+  const char* kTexts[] = {"Black",  "Brown", "Red",   "Orange", "Yellow", "Green", "Blue",
+                          "Violet", "Grey",  "White", "Silver", "Gold",   "None"};
   for (int c = 0; c < BandColourCount; ++c) {
     EXPECT_EQ(ColourInfo(static_cast<BandColour>(c)).buttonText.view(), kTexts[c]);
   }

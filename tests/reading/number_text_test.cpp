@@ -12,7 +12,8 @@
 namespace {
 
 long double FromBits(bool negative, unsigned exponentField, std::uint64_t significand) {
-  const std::uint16_t signAndExponent = static_cast<std::uint16_t>((negative ? 0x8000 : 0) | exponentField);
+  const std::uint16_t signAndExponent =
+      static_cast<std::uint16_t>((negative ? 0x8000 : 0) | exponentField);
   unsigned char bytes[sizeof(long double)] = {};
   std::memcpy(bytes, &significand, 8);
   std::memcpy(bytes + 8, &signAndExponent, 2);
@@ -21,7 +22,9 @@ long double FromBits(bool negative, unsigned exponentField, std::uint64_t signif
   return value;
 }
 
-std::string Text(long double value, int digits) { return std::string(NumberText(value, digits).view()); }
+std::string Text(long double value, int digits) {
+  return std::string(NumberText(value, digits).view());
+}
 
 struct Conversion {
   long double value;
@@ -107,9 +110,8 @@ TEST(NumberText, ZeroInfinityAndPatternsThatAreNoNumbers) {
   } kNoNumbers[] = {
       {0x7FFF, 0xC000000000000000},  // quiet not-a-number
       {0x7FFF, 0x8000000000000001},  // signalling, top 16 bits as in infinity
-      {0x7FFF, 0x800000000000FFFF},
-      {0x7FFF, 0x0000000000000000},  // pseudo-infinity
-      {0x3FFF, 0x4000000000000000},  // unnormal: leading bit clear
+      {0x7FFF, 0x800000000000FFFF}, {0x7FFF, 0x0000000000000000},  // pseudo-infinity
+      {0x3FFF, 0x4000000000000000},                                // unnormal: leading bit clear
       {0x4005, 0x0000000000000001},
   };
   for (const auto& pattern : kNoNumbers) {
@@ -162,12 +164,12 @@ TEST(DecimalDigits, RoundsByTheNextDigitAloneAndCarriesOutOfTheFirst) {
     const char* digits;
     int point;
   } kCases[] = {
-      {1234566.5L, 7, "1234566", 7},     // tie, even digit kept
-      {1234567.5L, 7, "1234568", 7},     // tie, odd digit rounded up
+      {1234566.5L, 7, "1234566", 7},  // tie, even digit kept
+      {1234567.5L, 7, "1234568", 7},  // tie, odd digit rounded up
       {1234567.6L, 7, "1234568", 7},
       {1234567.4L, 7, "1234567", 7},
-      {1.00000050001L, 7, "1000000", 1}, // only the digit 5 is looked at
-      {9999999.5L, 7, "1000000", 8},     // carry out of the first digit
+      {1.00000050001L, 7, "1000000", 1},  // only the digit 5 is looked at
+      {9999999.5L, 7, "1000000", 8},      // carry out of the first digit
       {0.99999999L, 3, "100", 1},
       {4.7L, 3, "470", 1},
       {1e17L, 18, "100000000000000000", 18},
@@ -186,9 +188,9 @@ TEST(LayOutNumber, EveryForm) {
     bool negative;
     const char* text;
   } kCases[] = {
-      {"4700000", 2, false, "47"},        // point right after the last digit
-      {"4700000", 5, false, "47000"},     // zeros up to the point
-      {"4700000", 8, false, "4.7E+7"},    // point beyond the digit count
+      {"4700000", 2, false, "47"},      // point right after the last digit
+      {"4700000", 5, false, "47000"},   // zeros up to the point
+      {"4700000", 8, false, "4.7E+7"},  // point beyond the digit count
       {"1000000", 8, false, "1E+7"},
       {"4700000", 1, false, "4.7"},
       {"4700000", 0, false, ".47"},
@@ -211,7 +213,8 @@ TEST(LayOutNumber, EveryForm) {
     std::memset(text, '#', sizeof text);
     const std::size_t length = LayOutNumber(number, text);
     EXPECT_EQ(std::string(text, length), c.text);
-    EXPECT_EQ(std::string(text + length, sizeof text - length), std::string(sizeof text - length, '#'))
+    EXPECT_EQ(std::string(text + length, sizeof text - length),
+              std::string(sizeof text - length, '#'))
         << c.text;
   }
 }

@@ -81,8 +81,9 @@ TEST(FourBandReading, WorkedResults) {
       {Yellow, Violet, Yellow, Red, "Resistance: 470 k ohm, 2%"},
   };
   for (const auto& r : kResults) {
-    EXPECT_EQ(Four({N(r.first), N(r.second), N(r.multiplier), FourBandTolerancePosition(r.tolerance)}),
-              std::string(r.text) + "\r\n");
+    EXPECT_EQ(
+        Four({N(r.first), N(r.second), N(r.multiplier), FourBandTolerancePosition(r.tolerance)}),
+        std::string(r.text) + "\r\n");
   }
 }
 
@@ -127,7 +128,8 @@ TEST(ReadFiveBandSelection, PositionsOfTheCheckedOptions) {
   const struct {
     int identifier;
     std::optional<BandColour> colour;
-  } kTolerances[] = {{170, None}, {171, std::nullopt}, {172, Red}, {173, Brown}, {174, Silver}, {175, Gold}};
+  } kTolerances[] = {{170, None},  {171, std::nullopt}, {172, Red},
+                     {173, Brown}, {174, Silver},       {175, Gold}};
   for (const auto& t : kTolerances) {
     FakeWindow window{{129, 139, 149, 161, t.identifier}, {}};
     const FiveBandSelection s = ReadFiveBandSelection(window.Reader());
@@ -181,14 +183,17 @@ struct ParsedResult {
 
 bool ParseResult(const std::string& text, ParsedResult& parsed) {
   const std::string head = "Resistance: ";
-  if (text.rfind(head, 0) != 0 || text.size() < head.size() + 2 || text.substr(text.size() - 2) != "\r\n") {
+  if (text.rfind(head, 0) != 0 || text.size() < head.size() + 2 ||
+      text.substr(text.size() - 2) != "\r\n") {
     return false;
   }
   std::size_t at = head.size();
   std::uint64_t mantissa = 0;
   int decimals = -1;
   parsed.digits.clear();
-  for (; at < text.size() && (std::isdigit(static_cast<unsigned char>(text[at])) || text[at] == '.'); ++at) {
+  for (;
+       at < text.size() && (std::isdigit(static_cast<unsigned char>(text[at])) || text[at] == '.');
+       ++at) {
     if (text[at] == '.') {
       if (decimals >= 0) return false;
       decimals = 0;
@@ -253,8 +258,10 @@ TEST(FiveBandReading, EverySelectionReadsBackAsItsValue) {
             const std::string text = Five({a, b, c, m, t});
             ParsedResult parsed;
             ASSERT_TRUE(ParseResult(text, parsed)) << text;
-            ASSERT_EQ(parsed.hundredths, Hundredths(100 * a + 10 * b + c, kMultiplierExponent[m])) << text;
-            ASSERT_EQ(parsed.digits, std::to_string(a) + std::to_string(b) + std::to_string(c)) << text;
+            ASSERT_EQ(parsed.hundredths, Hundredths(100 * a + 10 * b + c, kMultiplierExponent[m]))
+                << text;
+            ASSERT_EQ(parsed.digits, std::to_string(a) + std::to_string(b) + std::to_string(c))
+                << text;
             ASSERT_EQ(parsed.percent, Percent(t)) << text;
           }
 }
@@ -278,21 +285,24 @@ TEST(FourBandReading, EverySelectionReadsBackAsItsValue) {
 // these at compile time.
 TEST(OptionColours, EveryIdentifierOfBothWindows) {
   using enum BandColour;
-  const BandColour kDigitColours[] = {Black, Brown, Red, Orange, Yellow, Green, Blue, Violet, Grey, White};
-  const BandColour kMultiplierColours[] = {Black, Brown, Red,  Orange, Yellow, Green,
+  const BandColour kDigitColours[] = {Black, Brown, Red,    Orange, Yellow,
+                                      Green, Blue,  Violet, Grey,   White};
+  const BandColour kMultiplierColours[] = {Black, Brown,  Red,  Orange, Yellow, Green,
                                            Blue,  Violet, Grey, White,  Silver, Gold};
   const struct {
     int identifier;
     std::optional<BandColour> colour;
-  } kFiveBandCases[] = {
-      {119, std::nullopt}, {162, std::nullopt}, {169, std::nullopt}, {170, None},
-      {171, std::nullopt}, {172, Red},          {173, Brown},        {174, Silver},
-      {175, Gold},         {176, std::nullopt}, {180, std::nullopt},
-  }, kFourBandCases[] = {
-      {119, std::nullopt}, {152, std::nullopt}, {159, std::nullopt}, {160, None},
-      {161, Red},          {162, Silver},       {163, Gold},         {164, std::nullopt},
-      {170, std::nullopt},
-  };
+  } kFiveBandCases[] =
+      {
+          {119, std::nullopt}, {162, std::nullopt}, {169, std::nullopt}, {170, None},
+          {171, std::nullopt}, {172, Red},          {173, Brown},        {174, Silver},
+          {175, Gold},         {176, std::nullopt}, {180, std::nullopt},
+      },
+    kFourBandCases[] = {
+        {119, std::nullopt}, {152, std::nullopt}, {159, std::nullopt},
+        {160, None},         {161, Red},          {162, Silver},
+        {163, Gold},         {164, std::nullopt}, {170, std::nullopt},
+    };
   for (int i = 0; i < 10; ++i) {
     for (int first : {120, 130}) {
       EXPECT_EQ(five_band_ids::OptionColour(first + i), kDigitColours[i]) << first + i;

@@ -172,7 +172,8 @@ TEST_F(Colours, AnswerForColorSystem) {
   SetControlColors(dialog_, 101, ColorSystem, ColorSystem);
   AnswerProbe probe;
   for (const auto& c : ColourMessages) {
-    EXPECT_EQ(probe.Answer(c.message, GetDlgItem(dialog_, 101)), GetSysColorBrush(c.backgroundEntry))
+    EXPECT_EQ(probe.Answer(c.message, GetDlgItem(dialog_, 101)),
+              GetSysColorBrush(c.backgroundEntry))
         << c.message;
     EXPECT_EQ(GetTextColor(probe.dc), GetSysColor(c.textEntry)) << c.message;
     EXPECT_EQ(GetBkColor(probe.dc), GetSysColor(c.backgroundEntry)) << c.message;

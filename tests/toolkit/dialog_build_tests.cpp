@@ -133,7 +133,8 @@ TEST_F(DialogBuild, MinusOneCentres) {
 
 TEST_F(DialogBuild, ControlStylesAsCreated) {
   HWND dialog = Make(Caption);
-  HWND option = AddDialogControl(dialog, ControlKind::OptionButton, 101, Option, 10, 10, 60, 10, 0, 0);
+  HWND option =
+      AddDialogControl(dialog, ControlKind::OptionButton, 101, Option, 10, 10, 60, 10, 0, 0);
   HWND first = AddDialogControl(dialog, ControlKind::OptionButton, 102, Option, 10, 20, 60, 10,
                                 0x50030100, 0);
   HWND frame = AddDialogControl(dialog, ControlKind::Frame, 103, Option, 5, 5, 100, 80,
@@ -212,7 +213,8 @@ TEST_F(DialogBuild, NamedBitmapFoundWithLettersFolded) {
 
 TEST_F(DialogBuild, MissingPictureLeavesTheControlEmpty) {
   HWND dialog = Make(Caption);
-  HWND image = AddDialogControl(dialog, ControlKind::Image, 106, MissingPicture, 5, 5, 20, 20, 0, 0);
+  HWND image =
+      AddDialogControl(dialog, ControlKind::Image, 106, MissingPicture, 5, 5, 20, 20, 0, 0);
   ASSERT_NE(image, nullptr);
   EXPECT_EQ(StyleOf(image), 0x50000003u);  // SS_ICON
   const WindowRecord* record = FindWindowRecord(image);
@@ -247,7 +249,8 @@ TEST_F(DialogBuild, CheckOptionInRangeUnchecksTheRest) {
   EXPECT_EQ(GetCheckState(dialog, 105), 1);  // outside the range: left alone
   CheckOptionInRange(dialog, 101, 104, 104);
   const int expected[] = {0, 0, 0, 1, 1};
-  for (int id = 101; id <= 105; ++id) EXPECT_EQ(GetCheckState(dialog, id), expected[id - 101]) << id;
+  for (int id = 101; id <= 105; ++id)
+    EXPECT_EQ(GetCheckState(dialog, id), expected[id - 101]) << id;
 }
 
 TEST_F(DialogBuild, CheckStateOfNoControlIsZero) {
@@ -258,7 +261,8 @@ TEST_F(DialogBuild, CheckStateOfNoControlIsZero) {
 
 TEST_F(DialogBuild, SendWindowMessageGivesTheAnswer) {
   HWND dialog = Make(Caption);
-  HWND option = AddDialogControl(dialog, ControlKind::OptionButton, 101, Option, 10, 10, 60, 10, 0, 0);
+  HWND option =
+      AddDialogControl(dialog, ControlKind::OptionButton, 101, Option, 10, 10, 60, 10, 0, 0);
   SendWindowMessage(option, BM_SETCHECK, BST_CHECKED, 0);
   EXPECT_EQ(SendWindowMessage(option, BM_GETCHECK, 0, 0), BST_CHECKED);
 }

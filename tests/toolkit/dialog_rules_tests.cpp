@@ -10,11 +10,11 @@
 namespace {
 
 std::vector<std::uint8_t> TemplateOf(std::uint32_t style, std::uint32_t extendedStyle, int x, int y,
-                                     int width, int height, std::string_view caption,
-                                     int pointSize, std::string_view faceName) {
+                                     int width, int height, std::string_view caption, int pointSize,
+                                     std::string_view faceName) {
   std::vector<std::uint8_t> bytes(DialogTemplateCapacity, 0xCC);
-  bytes.resize(WriteDialogTemplate(bytes, style, extendedStyle, x, y, width, height,
-                                   caption, pointSize, faceName));
+  bytes.resize(WriteDialogTemplate(bytes, style, extendedStyle, x, y, width, height, caption,
+                                   pointSize, faceName));
   return bytes;
 }
 
@@ -35,6 +35,7 @@ std::vector<std::uint8_t> Join(std::initializer_list<std::vector<std::uint8_t>> 
 // ---- template -------------------------------------------------------------
 
 TEST(DialogTemplate, FieldsInOrderLittleEndian) {
+  // clang-format off
   const std::vector<std::uint8_t> expected = {
       0x54, 0x00, 0xC8, 0x80,  // style 0x80C80054
       0x00, 0x01, 0x00, 0x00,  // extended style 0x100
@@ -47,6 +48,7 @@ TEST(DialogTemplate, FieldsInOrderLittleEndian) {
       'M', 0, 'S', 0, ' ', 0, 'S', 0, 'a', 0, 'n', 0, 's', 0, ' ', 0,
       'S', 0, 'e', 0, 'r', 0, 'i', 0, 'f', 0, 0, 0,
   };
+  // clang-format on
   EXPECT_EQ(TemplateOf(0x80C80054, 0x100, 10, 20, 200, 100, "Ab", 8, "MS Sans Serif"), expected);
 }
 
@@ -136,7 +138,8 @@ TEST(ControlStyles, EffectiveStyle) {
       {ControlKind::OptionButton, 0, 0x50010009},
       {ControlKind::OptionButton, 0x50030100, 0x50030109},  // first option of a group
       {ControlKind::OptionButton, 0x00000003, 0x50000009},  // always an automatic radio button
-      {ControlKind::OptionButton, 0x00F00020, 0x50000029},  // BS_LEFTTEXT kept; scroll bars, border lost
+      {ControlKind::OptionButton, 0x00F00020,
+       0x50000029},  // BS_LEFTTEXT kept; scroll bars, border lost
       {ControlKind::Image, 0, 0x5000000E},
   };
   for (const auto& c : cases) {
@@ -170,11 +173,12 @@ TEST(Colours, MakeColorClampsEachComponent) {
     std::int32_t expected;
   };
   const Case cases[] = {
-      {300, -5, 128, 0x008000FF}, {0, 0, 0, 0x00000000},     {255, 255, 255, 0x00FFFFFF},
+      {300, -5, 128, 0x008000FF}, {0, 0, 0, 0x00000000},    {255, 255, 255, 0x00FFFFFF},
       {1, 2, 3, 0x00030201},      {-1, 256, 0, 0x0000FF00}, {0, 0, 1000, 0x00FF0000},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(MakeColor(c.red, c.green, c.blue), c.expected) << c.red << "," << c.green << "," << c.blue;
+    EXPECT_EQ(MakeColor(c.red, c.green, c.blue), c.expected)
+        << c.red << "," << c.green << "," << c.blue;
   }
 }
 
@@ -202,13 +206,13 @@ TEST(Colours, SystemColourEntriesByMessage) {
     int text, background;
   };
   const Case cases[] = {
-      {0x132, 7, 4},   // WM_CTLCOLORMSGBOX: COLOR_MENUTEXT, COLOR_MENU
-      {0x133, 8, 5},   // WM_CTLCOLOREDIT: COLOR_WINDOWTEXT, COLOR_WINDOW
-      {0x134, 8, 5},   // WM_CTLCOLORLISTBOX
-      {0x135, 18, 15}, // WM_CTLCOLORBTN: COLOR_BTNTEXT, COLOR_BTNFACE
-      {0x136, 8, 15},  // WM_CTLCOLORDLG
-      {0x137, 8, 0},   // WM_CTLCOLORSCROLLBAR: COLOR_SCROLLBAR
-      {0x138, 8, 15},  // WM_CTLCOLORSTATIC
+      {0x132, 7, 4},    // WM_CTLCOLORMSGBOX: COLOR_MENUTEXT, COLOR_MENU
+      {0x133, 8, 5},    // WM_CTLCOLOREDIT: COLOR_WINDOWTEXT, COLOR_WINDOW
+      {0x134, 8, 5},    // WM_CTLCOLORLISTBOX
+      {0x135, 18, 15},  // WM_CTLCOLORBTN: COLOR_BTNTEXT, COLOR_BTNFACE
+      {0x136, 8, 15},   // WM_CTLCOLORDLG
+      {0x137, 8, 0},    // WM_CTLCOLORSCROLLBAR: COLOR_SCROLLBAR
+      {0x138, 8, 15},   // WM_CTLCOLORSTATIC
   };
   for (const auto& c : cases) {
     ASSERT_TRUE(IsColorMessage(c.message));
@@ -272,7 +276,7 @@ TEST(ArgumentText, AfterTheProgramName) {
       {"prog.exe   ", ""},
       {"\"C:\\unterminated abc", ""},
       {"\"a b\"abc", "abc"},
-      {"prog.exe\tabc", "\tabc"},    // the name ends at the tab; only blanks are skipped
+      {"prog.exe\tabc", "\tabc"},  // the name ends at the tab; only blanks are skipped
       {"\"prog\"\t x", "\t x"},
       {"", ""},
   };

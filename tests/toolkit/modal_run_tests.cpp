@@ -17,9 +17,9 @@ constexpr ByteLiteral BoxText("Resistance: 4.7 k ohm, 5%");
 constexpr ByteLiteral BoxCaption("Selected value");
 constexpr ByteLiteral NoCaption("");
 
-constexpr UINT Finish = WM_APP;        // posted by a test: the callback ends the dialog
-constexpr UINT Probe = WM_APP + 1;     // answered 1234 by the callback
-constexpr UINT Unhandled = WM_APP + 2; // left to the system
+constexpr UINT Finish = WM_APP;         // posted by a test: the callback ends the dialog
+constexpr UINT Probe = WM_APP + 1;      // answered 1234 by the callback
+constexpr UINT Unhandled = WM_APP + 2;  // left to the system
 constexpr INT_PTR ProbeAnswer = 1234;
 
 struct Event {
@@ -38,7 +38,8 @@ struct Seen {
 Seen seen;
 
 void Record(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  seen.events.push_back({message, wParam, lParam, dialog != nullptr && IsWindowVisible(dialog) != 0});
+  seen.events.push_back(
+      {message, wParam, lParam, dialog != nullptr && IsWindowVisible(dialog) != 0});
   if (message == WM_COMMAND) seen.commands.push_back(LOWORD(wParam));
   if (message == WM_CLOSE) ++seen.closes;
 }
@@ -61,7 +62,8 @@ class ModalRun : public testing::Test {
     dialog_ = CreateDialogWindow(UnitsDialog, nullptr, Caption, 10, 10, 200, 120, 0x90C80054, 0);
     ASSERT_NE(dialog_, nullptr);
     // An option first in the tab order, so the focus is not on a push button.
-    AddDialogControl(dialog_, ControlKind::OptionButton, 101, Option, 10, 10, 60, 10, 0x50030000, 0);
+    AddDialogControl(dialog_, ControlKind::OptionButton, 101, Option, 10, 10, 60, 10, 0x50030000,
+                     0);
     AddDialogControl(dialog_, ControlKind::PushButton, 1001, Go, 10, 40, 50, 14, 0, 0);
     AddDialogControl(dialog_, ControlKind::PushButton, 2, Cancel, 70, 40, 50, 14, 0, 0);
   }
