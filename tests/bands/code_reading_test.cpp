@@ -374,29 +374,8 @@ TEST(CodeReading, PicturesOnlyOnATerminalOrWhenAsked) {
 // The further examples in the help are commands followed by their output,
 // indented by two more blanks; each must do what it says.
 TEST(CodeReading, MoreHelpExamplesShowWhatTheCommandsPrint) {
+  EXPECT_EQ(CheckHelpExamples("More examples:"), 4u);
   const std::string help = RunBandsWith({"--help"}).out;
-  const std::size_t start = help.find("More examples:\n");
-  ASSERT_NE(start, std::string::npos);
-  std::istringstream lines(help.substr(start + 15));
-  std::vector<std::pair<std::string, std::string>> examples;
-  std::string line;
-  while (std::getline(lines, line) && !line.empty()) {
-    if (line.starts_with("  bands ")) {
-      examples.push_back({line.substr(8), ""});
-    } else {
-      ASSERT_TRUE(line.starts_with("    ") && !examples.empty()) << line;
-      examples.back().second += line.substr(4) + "\n";
-    }
-  }
-  ASSERT_EQ(examples.size(), 4u);
-  for (const auto& [command, expected] : examples) {
-    SCOPED_TRACE(command);
-    std::istringstream words(command);
-    std::vector<std::string> arguments{std::istream_iterator<std::string>(words), {}};
-    const BandsRun run = RunBandsWith({arguments.begin(), arguments.end()});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, expected);
-  }
   EXPECT_NE(help.find("older charts give 0.05%"), std::string::npos);
 }
 
