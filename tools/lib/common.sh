@@ -48,6 +48,11 @@ build_native() {
 }
 
 configure_windows() {
+  # A build folder made with the earlier -posix compiler cannot switch
+  # compilers in place (CMake would drop the toolchain file): start afresh.
+  if grep -qs -- '-posix"' "$BUILD"/windows/CMakeFiles/*/CMakeCXXCompiler.cmake; then
+    rm -rf "$BUILD/windows"
+  fi
   configure "$BUILD/windows" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake"
 }
