@@ -25,6 +25,12 @@ constexpr BandRole kFiveBandRoles[] = {
     {BandGroupKind::FiveBandTolerance, "tolerance"},
 };
 
+// The bands of a four-band (4) or a five-band (5) code.
+std::span<const BandRole> RolesOf(std::size_t bandCount) {
+  if (bandCount == 4) return kFourBandRoles;
+  return kFiveBandRoles;
+}
+
 // Position of `colour` in the group, or -1 when the group does not offer it.
 int PositionInGroup(BandGroupKind group, BandColour colour) {
   const std::span<const BandColour> colours = GroupColours(group);
@@ -68,11 +74,8 @@ ColourCodeReading ReadColourCode(std::span<const std::string_view> colourNames) 
             "(three digits, multiplier, tolerance), got " +
                 std::to_string(bandCount)};
   }
-  const std::span<const BandRole> roles = bandCount == 4
-                                              ? std::span<const BandRole>(kFourBandRoles)
-                                              : std::span<const BandRole>(kFiveBandRoles);
+  const std::span<const BandRole> roles = RolesOf(bandCount);
 
-  int positions[5] = {};
   BandColour colours[5] = {};
   for (std::size_t band = 0; band < bandCount; ++band) {
     const BandRole& role = roles[band];
@@ -83,22 +86,31 @@ ColourCodeReading ReadColourCode(std::span<const std::string_view> colourNames) 
     if (!colour) {
       return {{}, where + "unknown colour \"" + std::string(colourNames[band]) + "\"" + choices};
     }
-    positions[band] = PositionInGroup(role.group, *colour);
-    if (positions[band] < 0) {
+    if (PositionInGroup(role.group, *colour) < 0) {
       return {{}, where + ColourName(*colour) + " is not offered" + choices};
     }
     colours[band] = *colour;
   }
+  return {*WindowLine({colours, bandCount}), {}};
+}
 
+std::optional<std::string> WindowLine(std::span<const BandColour> colours) {
+  if (colours.size() != 4 && colours.size() != 5) return std::nullopt;
+  const std::span<const BandRole> roles = RolesOf(colours.size());
+  int positions[5] = {};
+  for (std::size_t band = 0; band < colours.size(); ++band) {
+    positions[band] = PositionInGroup(roles[band].group, colours[band]);
+    if (positions[band] < 0) return std::nullopt;
+  }
   // Digit positions are the digits and multiplier positions the colour
   // numbers, as the windows read them from their option groups.
-  if (bandCount == 4) {
+  if (colours.size() == 4) {
     const FourBandSelection selection{positions[0], positions[1], positions[2], positions[3]};
-    return {ResultLine(selection, &FourBandResultText), {}};
+    return ResultLine(selection, &FourBandResultText);
   }
   const FiveBandSelection selection{positions[0], positions[1], positions[2], positions[3],
                                     colours[4]};
-  return {ResultLine(selection, &FiveBandResultText), {}};
+  return ResultLine(selection, &FiveBandResultText);
 }
 
 int TolerancePercent(BandColour colour) {

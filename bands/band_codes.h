@@ -24,6 +24,11 @@ struct ColourCodeReading {
 // its text, rather than passing on a line with pieces missing.
 ColourCodeReading ReadColourCode(std::span<const std::string_view> colourNames);
 
+// The line that the four-band (4 colours) or the five-band (5 colours)
+// window shows for `colours`, without its CR LF; none when no window offers
+// that code. Throws std::bad_alloc as ReadColourCode does.
+std::optional<std::string> WindowLine(std::span<const BandColour> colours);
+
 // The tolerance colour shown by a text such as "5%", "5" or "20 %"; none
 // when no tolerance band shows that percentage.
 std::optional<BandColour> ToleranceFromText(std::string_view text);

@@ -1,5 +1,7 @@
 #include "colour_names.h"
 
+#include <vector>
+
 namespace {
 
 char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
@@ -31,12 +33,9 @@ std::string ColourName(BandColour colour) {
 }
 
 std::string ColourNameList(std::span<const BandColour> colours) {
-  std::string list;
-  for (const BandColour colour : colours) {
-    if (!list.empty()) list += ", ";
-    list += ColourName(colour);
-  }
-  return list;
+  std::vector<CodeColour> codeColours;
+  for (const BandColour colour : colours) codeColours.push_back(ToCodeColour(colour));
+  return CodeColourNameList(codeColours);
 }
 
 std::optional<CodeColour> CodeColourFromName(std::string_view name) {

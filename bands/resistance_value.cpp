@@ -243,34 +243,31 @@ std::optional<std::int64_t> HundredthsOfOhm(const Resistance& value) {
   return hundredths;
 }
 
+int ValueUnitExponent(std::size_t figureCount, int exponent) {
+  // The value has this many places before the point when its first figure
+  // is not zero; the unit leaves one to three of them.
+  const int places = static_cast<int>(figureCount) + exponent;
+  if (places <= 3) return 0;
+  const int unit = (places - 1) / 3 * 3;
+  return unit > 9 ? 9 : unit;
+}
+
+std::string DecimalText(std::string_view digits, int exponent, int unitExponent) {
+  static constexpr const char* kUnits[] = {" ohm", " k ohm", " M ohm", " G ohm"};
+  const int shift = exponent - unitExponent;
+  std::string number(digits);
+  if (shift >= 0) {
+    number += std::string(shift, '0');
+  } else {
+    const int point = static_cast<int>(digits.size()) + shift;
+    number = point > 0 ? number.substr(0, point) + "." + number.substr(point)
+                       : "0." + std::string(-point, '0') + number;
+  }
+  return number + kUnits[unitExponent / 3];
+}
+
 std::string ResistanceText(const Resistance& value) {
   if (value.digits.empty()) return "0 ohm";
-  struct Unit {
-    int exponent;
-    const char* text;
-  };
-  static constexpr Unit kUnits[] = {{9, " G ohm"}, {6, " M ohm"}, {3, " k ohm"}, {0, " ohm"}};
-  // The value lies in [10^(magnitude - 1), 10^magnitude).
-  const int magnitude = static_cast<int>(value.digits.size()) + value.exponent;
-  Unit unit = kUnits[3];
-  for (const Unit& candidate : kUnits) {
-    if (magnitude - 1 >= candidate.exponent) {
-      unit = candidate;
-      break;
-    }
-  }
-
-  const int exponent = value.exponent - unit.exponent;
-  std::string number;
-  if (exponent >= 0) {
-    number = value.digits + std::string(exponent, '0');
-  } else {
-    const int pointPosition = static_cast<int>(value.digits.size()) + exponent;
-    if (pointPosition > 0) {
-      number = value.digits.substr(0, pointPosition) + "." + value.digits.substr(pointPosition);
-    } else {
-      number = "0." + std::string(-pointPosition, '0') + value.digits;
-    }
-  }
-  return number + unit.text;
+  return DecimalText(value.digits, value.exponent,
+                     ValueUnitExponent(value.digits.size(), value.exponent));
 }

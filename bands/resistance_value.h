@@ -40,6 +40,16 @@ ResistanceParse ParseResistance(std::string_view text);
 // 99 900 000 000 000 for an accepted value, so it always fits.
 std::optional<std::int64_t> HundredthsOfOhm(const Resistance& value);
 
+// The power of ten of the unit a value of `figureCount` figures x
+// 10^exponent is written in, chosen as the readings choose it: 0 (ohm),
+// 3 (k ohm), 6 (M ohm) or 9 (G ohm), leaving one to three places before the
+// point.
+int ValueUnitExponent(std::size_t figureCount, int exponent);
+
+// `digits` x 10^exponent written in the unit 10^unitExponent, every digit
+// kept: "4.70 k ohm", "0.047 ohm", "001 ohm".
+std::string DecimalText(std::string_view digits, int exponent, int unitExponent);
+
 // The value with the unit the readings use, without trailing zeros:
 // "4.75 k ohm", "0.001 ohm", "100 G ohm", "0 ohm".
 std::string ResistanceText(const Resistance& value);

@@ -39,20 +39,15 @@ std::span<const Band> BandsOf(std::size_t count) {
   return {};
 }
 
-// Whether a window offers this code: four or five bands of the windows' own
-// colours in the roles their groups give them.
-bool WindowOffers(std::span<const CodeColour> colours) {
-  if (colours.size() != 4 && colours.size() != 5) return false;
-  const std::size_t digits = colours.size() - 2;
-  for (std::size_t i = 0; i < colours.size(); ++i) {
-    if (colours[i] == CodeColour::Pink) return false;
+// The windows' own line for a code that one of them offers: scripts rely
+// on it.
+std::optional<std::string> OfferedLine(std::span<const CodeColour> colours) {
+  std::vector<BandColour> windowColours;
+  for (const CodeColour colour : colours) {
+    if (colour == CodeColour::Pink) return std::nullopt;
+    windowColours.push_back(static_cast<BandColour>(colour));
   }
-  const BandGroupKind toleranceGroup =
-      digits == 2 ? BandGroupKind::FourBandTolerance : BandGroupKind::FiveBandTolerance;
-  for (const BandColour offered : GroupColours(toleranceGroup)) {
-    if (ToCodeColour(offered) == colours.back()) return true;
-  }
-  return false;
+  return WindowLine(windowColours);
 }
 
 std::string ReadingLine(const ResistorCode& code) {
@@ -64,47 +59,17 @@ std::string ReadingLine(const ResistorCode& code) {
 
 }  // namespace
 
-int ValueUnitExponent(std::size_t figureCount, int exponent) {
-  // The value has at most this many places before the point when its first
-  // figure is not zero; the unit leaves one to three of them.
-  const int places = static_cast<int>(figureCount) + exponent;
-  if (places <= 3) return 0;
-  const int unit = (places - 1) / 3 * 3;
-  return unit > 9 ? 9 : unit;
-}
-
 std::string CodeValueText(std::string_view figures, int exponent) {
-  static constexpr const char* kUnits[] = {" ohm", " k ohm", " M ohm", " G ohm"};
-  const int unit = ValueUnitExponent(figures.size(), exponent);
-  const int shift = exponent - unit;
-  std::string number(figures);
-  if (shift >= 0) {
-    number += std::string(shift, '0');
-  } else {
-    const int point = static_cast<int>(figures.size()) + shift;
-    number = point > 0 ? number.substr(0, point) + "." + number.substr(point)
-                       : "0." + std::string(-point, '0') + number;
-  }
-  return number + kUnits[unit / 3];
+  return DecimalText(figures, exponent, ValueUnitExponent(figures.size(), exponent));
 }
 
-std::string ExactValueText(std::string digits, int exponent, int unitExponent) {
-  static constexpr const char* kUnits[] = {" ohm", " k ohm", " M ohm", " G ohm"};
+std::string ExactValueText(const std::string& digits, int exponent, int unitExponent) {
   const std::size_t first = digits.find_first_not_of('0');
-  if (first == std::string::npos) return std::string("0") + kUnits[unitExponent / 3];
-  digits = digits.substr(first);
-  const int shift = exponent - unitExponent;
-  std::string number;
-  if (shift >= 0) {
-    number = digits + std::string(shift, '0');
-  } else {
-    const int point = static_cast<int>(digits.size()) + shift;
-    number = point > 0 ? digits.substr(0, point) + "." + digits.substr(point)
-                       : "0." + std::string(-point, '0') + digits;
-    while (number.back() == '0') number.pop_back();
-    if (number.back() == '.') number.pop_back();
-  }
-  return number + kUnits[unitExponent / 3];
+  if (first == std::string::npos) return DecimalText("0", unitExponent, unitExponent);
+  // Trailing zeros go into the exponent, so none stands after the point.
+  const std::size_t last = digits.find_last_not_of('0');
+  return DecimalText(digits.substr(first, last + 1 - first),
+                     exponent + static_cast<int>(digits.size() - 1 - last), unitExponent);
 }
 
 ResistorReading ReadResistorColours(std::span<const CodeColour> colours) {
@@ -129,17 +94,9 @@ ResistorReading ReadResistorColours(std::span<const CodeColour> colours) {
       case CodeRole::TemperatureCoefficient: code.ppmPerKelvin = info.ppmPerKelvin; break;
     }
   }
-  std::string line;
-  if (WindowOffers(colours)) {
-    // Scripts rely on the windows' own line for the codes they offer.
-    std::vector<std::string> names;
-    for (const CodeColour colour : colours) names.push_back(CodeColourName(colour));
-    const std::vector<std::string_view> views(names.begin(), names.end());
-    line = ReadColourCode(views).line;
-  } else {
-    line = ReadingLine(code);
-  }
-  return {std::move(code), std::move(line), {}};
+  std::optional<std::string> line = OfferedLine(colours);
+  if (!line) line = ReadingLine(code);
+  return {std::move(code), std::move(*line), {}};
 }
 
 ResistorReading ReadResistorCode(std::span<const std::string_view> colourNames) {

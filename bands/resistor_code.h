@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "code_colours.h"
+#include "resistance_value.h"
 
 struct ResistorCode {
   std::vector<CodeColour> colours;  // as given, first band first
@@ -34,14 +35,10 @@ ResistorReading ReadResistorCode(std::span<const std::string_view> colourNames);
 // The same for colours already known; the code is read from `colours` as given.
 ResistorReading ReadResistorColours(std::span<const CodeColour> colours);
 
-// The power of ten of the unit the value part uses: 0 (ohm), 3 (k ohm),
-// 6 (M ohm) or 9 (G ohm), chosen by the multiplier alone as the windows do.
-int ValueUnitExponent(std::size_t figureCount, int exponent);
-
 // "4.7 k ohm", "0.047 ohm", "001 ohm": the figures with the point placed and
 // the unit chosen by the windows' rules; zeros are kept.
 std::string CodeValueText(std::string_view figures, int exponent);
 
 // `digits` x 10^exponent written in the unit 10^unitExponent without
 // trailing zeros after the point: "4.465 k ohm", "0 ohm".
-std::string ExactValueText(std::string digits, int exponent, int unitExponent);
+std::string ExactValueText(const std::string& digits, int exponent, int unitExponent);

@@ -5,15 +5,14 @@ namespace {
 constexpr Rgb kBody = {222, 196, 145};
 constexpr Rgb kLead = {170, 170, 170};
 
-std::string Background(Rgb colour) {
-  return "\x1b[48;2;" + std::to_string(colour.red) + ";" + std::to_string(colour.green) + ";" +
-         std::to_string(colour.blue) + "m";
+// The terminal's 24-bit colour sequence for the background (48) or the
+// text (38).
+std::string ColourSequence(int layer, Rgb colour) {
+  return "\x1b[" + std::to_string(layer) + ";2;" + std::to_string(colour.red) + ";" +
+         std::to_string(colour.green) + ";" + std::to_string(colour.blue) + "m";
 }
 
-std::string Foreground(Rgb colour) {
-  return "\x1b[38;2;" + std::to_string(colour.red) + ";" + std::to_string(colour.green) + ";" +
-         std::to_string(colour.blue) + "m";
-}
+std::string Background(Rgb colour) { return ColourSequence(48, colour); }
 
 // The tolerance band stands apart from the value's bands; three bands have none.
 std::size_t ToleranceIndex(std::size_t count) {
@@ -23,7 +22,7 @@ std::size_t ToleranceIndex(std::size_t count) {
 }  // namespace
 
 std::string ResistorPicture(std::span<const CodeColour> colours) {
-  const std::string lead = Foreground(kLead) + "----" + "\x1b[0m";
+  const std::string lead = ColourSequence(38, kLead) + "----" + "\x1b[0m";
   std::string body = Background(kBody) + " ";
   for (std::size_t i = 0; i < colours.size(); ++i) {
     if (i == ToleranceIndex(colours.size())) body += "  ";

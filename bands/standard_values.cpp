@@ -96,7 +96,6 @@ NearestStandardValues NearestValues(std::span<const StandardSeries* const> serie
   // The value is 0.digits x 10^decade.
   const int decade = static_cast<int>(value.digits.size()) + value.exponent;
   std::optional<Resistance> below, above;
-  std::string belowFigures, aboveFigures;
   for (const StandardSeries* one : series) {
     // In the same decade, else the last of the decade below or the first of
     // the decade above.

@@ -22,19 +22,20 @@ constexpr std::size_t kLongestJoin = 4096;
 int liveBlocks = 0;
 bool failNext = false;
 
+// The storage these two stand in front of: they count its blocks and can
+// refuse one.
+TextStorage underlying;
+
 char* Allocate(std::uint32_t length) {
   if (failNext) return nullptr;
-  auto* block = static_cast<char*>(std::malloc(sizeof length + std::size_t{length} + 1));
-  if (block == nullptr) return nullptr;
-  ++liveBlocks;
-  std::memcpy(block, &length, sizeof length);
-  block[sizeof length + length] = '\0';
-  return block + sizeof length;
+  char* bytes = underlying.allocate(length);
+  if (bytes != nullptr) ++liveBlocks;
+  return bytes;
 }
 
 void Release(char* bytes) {
   --liveBlocks;
-  std::free(bytes - sizeof(std::uint32_t));
+  underlying.release(bytes);
 }
 
 [[noreturn]] void Broken(const char* what, int step) {
@@ -74,7 +75,7 @@ void CheckLayout(const ByteString& text, const std::string& model, int step) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static const TextStorage installed = SetTextStorage({Allocate, Release});
+  static const bool installed = (underlying = SetTextStorage({Allocate, Release}), true);
   (void)installed;
   liveBlocks = 0;
   Input input{data, size};

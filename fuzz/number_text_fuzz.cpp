@@ -23,19 +23,17 @@ namespace {
 constexpr std::size_t kLongestText = 26;
 constexpr int kMostDigits = 18;
 
-// Text storage with the system's layout that counts what it is asked for.
+// Counts what the text storage is asked for, in front of the storage it
+// replaces.
+TextStorage underlying;
 int allocations = 0;
 
 char* CountingAllocate(std::uint32_t length) {
   ++allocations;
-  auto* block = static_cast<char*>(std::malloc(sizeof length + std::size_t{length} + 1));
-  if (block == nullptr) return nullptr;
-  std::memcpy(block, &length, sizeof length);
-  block[sizeof length + length] = '\0';
-  return block + sizeof length;
+  return underlying.allocate(length);
 }
 
-void CountingRelease(char* bytes) { std::free(bytes - sizeof(std::uint32_t)); }
+void CountingRelease(char* bytes) { underlying.release(bytes); }
 
 [[noreturn]] void Broken(const char* property, const std::string& text, long double value,
                          int count) {
@@ -58,7 +56,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (size >= 14) std::memcpy(&count, data + 10, sizeof count);
   const int n = count >= 1 && count < kMostDigits ? count : kMostDigits;
 
-  static const TextStorage installed = SetTextStorage({CountingAllocate, CountingRelease});
+  static const bool installed =
+      (underlying = SetTextStorage({CountingAllocate, CountingRelease}), true);
   (void)installed;
   allocations = 0;
   ClearTextError();

@@ -6,15 +6,6 @@
 
 namespace {
 
-// Standard output is in text mode: on Windows each "\n" reaches the file as CR LF.
-#ifdef _WIN32
-const std::string kNewline = "\r\n";
-#else
-const std::string kNewline = "\n";
-#endif
-
-constexpr int kDeadlineMilliseconds = 60'000;
-
 ProgramRun RunBandsProgram(const std::vector<std::string>& arguments) {
   ProgramRun run = RunProgram(BANDS_PROGRAM, arguments, kDeadlineMilliseconds);
   EXPECT_TRUE(run.started) << BANDS_PROGRAM;

@@ -20,3 +20,14 @@ struct ProgramRun {
 // (a Unix path, like `program`); otherwise it is captured into `out`.
 ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& arguments,
                       int deadlineMilliseconds, const std::string& outputPath = "");
+
+// A program's standard output is in text mode: on Windows each "\n" reaches
+// the file as CR LF.
+#ifdef _WIN32
+inline const std::string kNewline = "\r\n";
+#else
+inline const std::string kNewline = "\n";
+#endif
+
+// Long enough for a program started under Wine on a busy machine.
+inline constexpr int kDeadlineMilliseconds = 60'000;

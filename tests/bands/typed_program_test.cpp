@@ -7,14 +7,6 @@
 
 namespace {
 
-#ifdef _WIN32
-const std::string kNewline = "\r\n";
-#else
-const std::string kNewline = "\n";
-#endif
-
-constexpr int kDeadlineMilliseconds = 60'000;
-
 TEST(TypedProgram, OhmSignsLetterCodesAndSeparators) {
   const struct {
     std::vector<std::string> arguments;

@@ -12,6 +12,7 @@ set -euo pipefail
 program=$1
 export BUILD=$2
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+. "$root/tools/lib/common.sh"
 case "$program" in
   fiveband) caption="Five band resistors" ;;
   fourband) caption="Four band resistors" ;;
@@ -36,7 +37,7 @@ run_log=$(mktemp)
 cleanup() {
   if [ -n "$run_pid" ] && kill -0 "$run_pid" 2>/dev/null; then
     # Ending the desktop prefix's Wine processes lets tools/run finish.
-    WINEPREFIX="$BUILD/wine-desktop" wineserver -k >/dev/null 2>&1 || true
+    WINEPREFIX="$DESKTOP_WINEPREFIX" wineserver -k >/dev/null 2>&1 || true
     timeout 30 tail --pid="$run_pid" -f /dev/null || kill "$run_pid" 2>/dev/null || true
   fi
   [ -z "$wm_pid" ] || kill "$wm_pid" 2>/dev/null || true
@@ -47,12 +48,8 @@ cleanup() {
 trap cleanup EXIT
 
 # A display of our own with openbox on it.
-n=150
-while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY=":$n"
-wait_until 20 xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb did not start on $DISPLAY"
+start_virtual_display || fail "Xvfb did not start"
+xvfb_pid=$XVFB_PID
 openbox >/dev/null 2>&1 </dev/null &
 wm_pid=$!
 wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }

@@ -3,11 +3,12 @@
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 BUILD="${BUILD:-$ROOT/build}"  # another folder may be given, e.g. for a second checkout of the work
 
-BUILD_PACKAGES=(cmake make g++ libgtest-dev googletest libbenchmark-dev g++-mingw-w64-x86-64-win32)
+# man-db, groff-base and bash-completion: the tests of bands' manual page
+# and completion render and load them.
+BUILD_PACKAGES=(cmake make g++ libgtest-dev googletest libbenchmark-dev g++-mingw-w64-x86-64-win32
+  man-db groff-base bash-completion)
 # The fuzz targets: Debian's clang with its libFuzzer and sanitizer runtimes.
 FUZZ_PACKAGES=(cmake make clang libclang-rt-14-dev)
-# The tests of bands' manual page and completion render and load them.
-BUILD_PACKAGES+=(man-db groff-base bash-completion)
 # With their recommended packages: the X extensions and fonts that Wine loads
 # when it draws (the tests compare what is on the screen).
 WINE_PACKAGES=(wine wine64 fonts-wine xvfb xdotool imagemagick)
