@@ -262,14 +262,17 @@ TEST_F(ProgramWindow, OptionsArePaintedInTheirBandColours) {
     const POINT blank{rect.right - 2, (rect.top + rect.bottom) / 2};
     EXPECT_TRUE(WaitFor([&] { return ScreenPixel(blank) == background; }))
         << "background " << Rgb(ScreenPixel(blank)) << " instead of " << Rgb(background);
-    // The text stands right of the option's circle; some of its pixels have the full colour.
-    bool textSeen = false;
-    for (int y = rect.top; y < rect.bottom && !textSeen; ++y) {
-      for (int x = rect.left + 16; x < rect.right - 2 && !textSeen; ++x) {
-        textSeen = ScreenPixel({x, y}) == text;
+    // The text stands right of the option's circle; some of its pixels have
+    // the full colour once the text is drawn over the background.
+    EXPECT_TRUE(WaitFor([&] {
+      for (int y = rect.top; y < rect.bottom; ++y) {
+        for (int x = rect.left + 16; x < rect.right - 2; ++x) {
+          if (ScreenPixel({x, y}) == text) return true;
+        }
       }
-    }
-    EXPECT_TRUE(textSeen) << "no text pixel of " << Rgb(text);
+      return false;
+    })) << "no text pixel of "
+        << Rgb(text);
   }
 }
 
