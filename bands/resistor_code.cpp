@@ -57,21 +57,8 @@ std::string ReadingLine(const ResistorCode& code) {
   return line;
 }
 
-}  // namespace
-
-std::string CodeValueText(std::string_view figures, int exponent) {
-  return DecimalText(figures, exponent, ValueUnitExponent(figures.size(), exponent));
-}
-
-std::string ExactValueText(const std::string& digits, int exponent, int unitExponent) {
-  const std::size_t first = digits.find_first_not_of('0');
-  if (first == std::string::npos) return DecimalText("0", unitExponent, unitExponent);
-  // Trailing zeros go into the exponent, so none stands after the point.
-  const std::size_t last = digits.find_last_not_of('0');
-  return DecimalText(digits.substr(first, last + 1 - first),
-                     exponent + static_cast<int>(digits.size() - 1 - last), unitExponent);
-}
-
+// The code read from colours already known, as given; ReadResistorCode has
+// checked that there are 3 to 6 of them.
 ResistorReading ReadResistorColours(std::span<const CodeColour> colours) {
   const std::span<const Band> bands = BandsOf(colours.size());
   ResistorCode code;
@@ -97,6 +84,21 @@ ResistorReading ReadResistorColours(std::span<const CodeColour> colours) {
   std::optional<std::string> line = OfferedLine(colours);
   if (!line) line = ReadingLine(code);
   return {std::move(code), std::move(*line), {}};
+}
+
+}  // namespace
+
+std::string CodeValueText(std::string_view figures, int exponent) {
+  return DecimalText(figures, exponent, ValueUnitExponent(figures.size(), exponent));
+}
+
+std::string ExactValueText(const std::string& digits, int exponent, int unitExponent) {
+  const std::size_t first = digits.find_first_not_of('0');
+  if (first == std::string::npos) return DecimalText("0", unitExponent, unitExponent);
+  // Trailing zeros go into the exponent, so none stands after the point.
+  const std::size_t last = digits.find_last_not_of('0');
+  return DecimalText(digits.substr(first, last + 1 - first),
+                     exponent + static_cast<int>(digits.size() - 1 - last), unitExponent);
 }
 
 ResistorReading ReadResistorCode(std::span<const std::string_view> colourNames) {

@@ -32,9 +32,6 @@ struct ResistorReading {
 // temperature coefficient. Throws std::bad_alloc as ReadColourCode does.
 ResistorReading ReadResistorCode(std::span<const std::string_view> colourNames);
 
-// The same for colours already known; the code is read from `colours` as given.
-ResistorReading ReadResistorColours(std::span<const CodeColour> colours);
-
 // "4.7 k ohm", "0.047 ohm", "001 ohm": the figures with the point placed and
 // the unit chosen by the windows' rules; zeros are kept.
 std::string CodeValueText(std::string_view figures, int exponent);
