@@ -3,11 +3,7 @@
 #include "standard_values.h"
 
 Resistance CodeResistance(const ResistorCode& code) {
-  const std::size_t first = code.figures.find_first_not_of('0');
-  if (first == std::string::npos) return {};
-  const std::size_t last = code.figures.find_last_not_of('0');
-  return {code.figures.substr(first, last + 1 - first),
-          code.exponent + static_cast<int>(code.figures.size() - 1 - last)};
+  return Normalised(code.figures, code.exponent);
 }
 
 std::string RangeLine(const ResistorCode& code) {

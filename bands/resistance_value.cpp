@@ -63,15 +63,6 @@ struct Scanner {
 
 ResistanceParse Refuse(std::string error) { return {std::nullopt, std::move(error)}; }
 
-// Drops leading and trailing zeros, moving the exponent with the trailing ones.
-Resistance Normalised(std::string digits, int exponent) {
-  const std::size_t first = digits.find_first_not_of('0');
-  if (first == std::string::npos) return {};
-  const std::size_t last = digits.find_last_not_of('0');
-  exponent += static_cast<int>(digits.size() - 1 - last);
-  return {digits.substr(first, last + 1 - first), exponent};
-}
-
 // Whether the value lies above 999 G ohm (10^12 ohm has magnitude 13).
 bool AboveLargestCodeValue(const Resistance& value) {
   if (value.digits.empty()) return false;
@@ -165,6 +156,14 @@ std::string CommaRefusal(std::string_view text) {
 }
 
 }  // namespace
+
+Resistance Normalised(std::string digits, int exponent) {
+  const std::size_t first = digits.find_first_not_of('0');
+  if (first == std::string::npos) return {};
+  const std::size_t last = digits.find_last_not_of('0');
+  exponent += static_cast<int>(digits.size() - 1 - last);
+  return {digits.substr(first, last + 1 - first), exponent};
+}
 
 ResistanceParse ParseResistance(std::string_view text) {
   Scanner scan{text};
@@ -266,8 +265,11 @@ std::string DecimalText(std::string_view digits, int exponent, int unitExponent)
   return number + kUnits[unitExponent / 3];
 }
 
+std::string CodeValueText(std::string_view figures, int exponent) {
+  return DecimalText(figures, exponent, ValueUnitExponent(figures.size(), exponent));
+}
+
 std::string ResistanceText(const Resistance& value) {
   if (value.digits.empty()) return "0 ohm";
-  return DecimalText(value.digits, value.exponent,
-                     ValueUnitExponent(value.digits.size(), value.exponent));
+  return CodeValueText(value.digits, value.exponent);
 }

@@ -18,6 +18,10 @@ struct Resistance {
 // White multiplier).
 inline constexpr std::string_view LargestCodeValueText = "999 G ohm";
 
+// Drops leading and trailing zeros, moving the exponent with the trailing
+// ones; zero has empty digits.
+Resistance Normalised(std::string digits, int exponent);
+
 struct ResistanceParse {
   std::optional<Resistance> value;
   std::string error;  // when there is no value: what is wrong with the text
@@ -49,6 +53,10 @@ int ValueUnitExponent(std::size_t figureCount, int exponent);
 // `digits` x 10^exponent written in the unit 10^unitExponent, every digit
 // kept: "4.70 k ohm", "0.047 ohm", "001 ohm".
 std::string DecimalText(std::string_view digits, int exponent, int unitExponent);
+
+// "4.7 k ohm", "0.047 ohm", "001 ohm": the figures with the point placed and
+// the unit chosen by the windows' rules; zeros are kept.
+std::string CodeValueText(std::string_view figures, int exponent);
 
 // The value with the unit the readings use, without trailing zeros:
 // "4.75 k ohm", "0.001 ohm", "100 G ohm", "0 ohm".

@@ -88,17 +88,11 @@ ResistorReading ReadResistorColours(std::span<const CodeColour> colours) {
 
 }  // namespace
 
-std::string CodeValueText(std::string_view figures, int exponent) {
-  return DecimalText(figures, exponent, ValueUnitExponent(figures.size(), exponent));
-}
-
 std::string ExactValueText(const std::string& digits, int exponent, int unitExponent) {
-  const std::size_t first = digits.find_first_not_of('0');
-  if (first == std::string::npos) return DecimalText("0", unitExponent, unitExponent);
   // Trailing zeros go into the exponent, so none stands after the point.
-  const std::size_t last = digits.find_last_not_of('0');
-  return DecimalText(digits.substr(first, last + 1 - first),
-                     exponent + static_cast<int>(digits.size() - 1 - last), unitExponent);
+  const Resistance value = Normalised(digits, exponent);
+  if (value.digits.empty()) return DecimalText("0", unitExponent, unitExponent);
+  return DecimalText(value.digits, value.exponent, unitExponent);
 }
 
 ResistorReading ReadResistorCode(std::span<const std::string_view> colourNames) {

@@ -32,10 +32,6 @@ struct ResistorReading {
 // temperature coefficient. Throws std::bad_alloc as ReadColourCode does.
 ResistorReading ReadResistorCode(std::span<const std::string_view> colourNames);
 
-// "4.7 k ohm", "0.047 ohm", "001 ohm": the figures with the point placed and
-// the unit chosen by the windows' rules; zeros are kept.
-std::string CodeValueText(std::string_view figures, int exponent);
-
 // `digits` x 10^exponent written in the unit 10^unitExponent without
 // trailing zeros after the point: "4.465 k ohm", "0 ohm".
 std::string ExactValueText(const std::string& digits, int exponent, int unitExponent);
