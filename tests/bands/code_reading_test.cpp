@@ -3,10 +3,14 @@
 // the pictures.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <iterator>
+#include <span>
 #include <sstream>
 
 #include "band_codes.h"
+#include "band_colour.h"
+#include "code_colours.h"
 #include "code_details.h"
 #include "colour_names.h"
 #include "resistance_value.h"
@@ -110,6 +114,57 @@ TEST(CodeReading, TheGeneralValueTextIsTheWindowsOne) {
         EXPECT_EQ("Resistance: " + CodeValueText(figureText, reading.code->exponent) + ", 5%",
                   window.line);
       }
+    }
+  }
+}
+
+// The window's tolerance text (" 5%", " 10%": whole percents) in hundredths
+// of a percent.
+int WindowToleranceHundredths(std::string_view text) {
+  int percent = 0;
+  for (const char c : text) {
+    if (c >= '0' && c <= '9') percent = percent * 10 + (c - '0');
+  }
+  return percent * 100;
+}
+
+bool RoleHas(CodeRole role, BandColour colour) {
+  const std::span<const CodeColour> colours = RoleColours(role);
+  return std::find(colours.begin(), colours.end(), ToCodeColour(colour)) != colours.end();
+}
+
+// The code's colour table repeats what the windows' own table says of their
+// thirteen colours; the two must not drift apart.
+TEST(CodeReading, TheCodeColoursAgreeWithTheWindowColours) {
+  for (int number = 0; number < BandColourCount; ++number) {
+    const auto colour = static_cast<BandColour>(number);
+    SCOPED_TRACE(number);
+    const BandColourInfo& window = ColourInfo(colour);
+    const CodeColourInfo& code = CodeInfo(ToCodeColour(colour));
+    EXPECT_EQ(code.digit, window.digit);
+    EXPECT_EQ(code.multiplierExponent, window.multiplierExponent);
+    // Where a window offers the colour as a tolerance, the code means the
+    // same by it; the code has further, finer tolerances of its own.
+    if (!window.toleranceText.empty()) {
+      ASSERT_EQ(window.toleranceText.view().find('.'), std::string_view::npos);
+      EXPECT_EQ(code.toleranceHundredthsPercent,
+                WindowToleranceHundredths(window.toleranceText.view()));
+    }
+  }
+  // Every colour a window offers in a group is one the code allows there.
+  const struct {
+    CodeRole role;
+    std::span<const BandColour> group;
+  } kGroups[] = {
+      {CodeRole::Digit, group_colours::Digit},
+      {CodeRole::Multiplier, group_colours::Multiplier},
+      {CodeRole::Tolerance, group_colours::FiveBandTolerance},
+      {CodeRole::Tolerance, group_colours::FourBandTolerance},
+  };
+  for (const auto& [role, group] : kGroups) {
+    for (const BandColour colour : group) {
+      EXPECT_TRUE(RoleHas(role, colour))
+          << "role " << static_cast<int>(role) << ", colour " << static_cast<int>(colour);
     }
   }
 }
