@@ -12,6 +12,7 @@
 struct Resistance {
   std::string digits;  // significant digits: no leading or trailing "0"; empty for zero
   int exponent = 0;
+  friend bool operator==(const Resistance&, const Resistance&) = default;
 };
 
 // The largest value any colour code shows: 999 G ohm (three White digits,

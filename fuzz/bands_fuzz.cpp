@@ -40,10 +40,6 @@ std::vector<std::string_view> Split(std::string_view text, char separator, std::
   return parts;
 }
 
-bool SameValue(const Resistance& a, const Resistance& b) {
-  return a.digits == b.digits && a.exponent == b.exponent;
-}
-
 bool LinesEnded(const std::string& text) { return text.empty() || text.back() == '\n'; }
 
 void CheckValue(std::string_view input) {
@@ -83,7 +79,7 @@ void CheckValue(std::string_view input) {
       Broken("line", input);
     }
     const ResistanceParse back = ParseResistance(line.substr(prefix.size(), comma - prefix.size()));
-    if (!back.value || !SameValue(*back.value, value)) Broken("the line's value is another", input);
+    if (!back.value || *back.value != value) Broken("the line's value is another", input);
   }
 }
 

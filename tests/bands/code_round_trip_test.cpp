@@ -28,16 +28,6 @@ constexpr const char* kTolerances[] = {"none", "silver", "gold",   "red",    "br
 constexpr const char* kCoefficients[] = {"black", "brown", "red",    "orange", "yellow",
                                          "green", "blue",  "violet", "grey"};
 
-// The value part of "Resistance: 4.7 k ohm, 5%".
-std::string ValuePart(const std::string& line) {
-  EXPECT_TRUE(line.starts_with("Resistance: ")) << line;
-  return line.substr(12, line.find(',') - 12);
-}
-
-bool SameValue(const Resistance& a, const Resistance& b) {
-  return a.digits == b.digits && a.exponent == b.exponent;
-}
-
 // figures x 10^exponent exactly, built without the parser.
 Resistance ExactValue(int figures, int exponent) {
   if (figures == 0) return {};
@@ -54,11 +44,11 @@ void CheckRoundTrip(const std::vector<std::string_view>& colours, int figures, i
   SCOPED_TRACE(code);
   const BandsRun reading = RunBandsWith(colours);
   ASSERT_EQ(reading.status, 0) << reading.err;
-  const std::string value = ValuePart(reading.out);
+  const std::string value = SplitReading(reading.out).value;
   const ResistanceParse parsed = ParseResistance(value);
   ASSERT_TRUE(parsed.value) << value;
   const Resistance expected = ExactValue(figures, exponent);
-  ASSERT_TRUE(SameValue(*parsed.value, expected)) << value;
+  ASSERT_EQ(*parsed.value, expected) << value;
 
   // With a tolerance band the lines are whole codes of four and five bands.
   const BandsRun codes = RunBandsWith({"--value", value, "--tolerance", "5%"});
@@ -72,9 +62,9 @@ void CheckRoundTrip(const std::vector<std::string_view>& colours, int figures, i
     std::vector<std::string> names{std::istream_iterator<std::string>(words), {}};
     const BandsRun back = RunBandsWith({names.begin(), names.end()});
     ASSERT_EQ(back.status, 0) << line;
-    const ResistanceParse again = ParseResistance(ValuePart(back.out));
+    const ResistanceParse again = ParseResistance(SplitReading(back.out).value);
     ASSERT_TRUE(again.value);
-    EXPECT_TRUE(SameValue(*again.value, expected)) << line << " reads " << back.out;
+    EXPECT_EQ(*again.value, expected) << line << " reads " << back.out;
     ++shown;
   }
   // The codes --value prints step by 0.01 ohm at the finest; a Pink code

@@ -46,21 +46,6 @@ bool FourBandCanShow(std::int64_t hundredths) {
   return false;
 }
 
-struct ReadingParts {
-  std::string value;      // "4.70 k ohm"
-  std::string tolerance;  // "1%"
-};
-
-// "Resistance: 4.70 k ohm, 1%" -> {"4.70 k ohm", "1%"}
-ReadingParts SplitReading(const std::string& line) {
-  const std::string prefix = "Resistance: ";
-  EXPECT_TRUE(line.starts_with(prefix)) << line;
-  const std::size_t comma = line.find(", ", prefix.size());
-  EXPECT_NE(comma, std::string::npos) << line;
-  if (comma == std::string::npos) return {};
-  return {line.substr(prefix.size(), comma - prefix.size()), line.substr(comma + 2)};
-}
-
 std::int64_t ValueInHundredths(const std::string& text) {
   const ResistanceParse parse = ParseResistance(text);
   EXPECT_TRUE(parse.value.has_value()) << text << ": " << parse.error;

@@ -25,6 +25,21 @@ inline BandsRun RunBandsWith(const std::vector<std::string_view>& arguments) {
   return {status, out.str(), err.str()};
 }
 
+struct ReadingParts {
+  std::string value;      // "4.70 k ohm"
+  std::string tolerance;  // "1%", and the temperature coefficient after it when there is one
+};
+
+// "Resistance: 4.70 k ohm, 1%" -> {"4.70 k ohm", "1%"}
+inline ReadingParts SplitReading(const std::string& line) {
+  const std::string prefix = "Resistance: ";
+  EXPECT_TRUE(line.starts_with(prefix)) << line;
+  const std::size_t comma = line.find(", ", prefix.size());
+  EXPECT_NE(comma, std::string::npos) << line;
+  if (comma == std::string::npos) return {};
+  return {line.substr(prefix.size(), comma - prefix.size()), line.substr(comma + 2)};
+}
+
 // Checks the examples that --help lists under `heading` ("Examples:"): each
 // is a line "  bands ..." followed by what it prints, indented by two more
 // blanks, and each must do what it says. Returns how many there were.
