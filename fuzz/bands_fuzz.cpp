@@ -5,7 +5,9 @@
 // - a value that parses and that a code can show comes back: its colours
 //   read as the window's line, and the value in that line parses to the same
 //   value; whatever two digit bands show, three show too;
-// - colour names give either a line or a message, never both or neither;
+// - colour names give either a line or a message, never both or neither,
+//   read as a window's code and as a code of 3 to 6 bands; the latter has
+//   its code exactly when it has a line;
 // - the command line ends with a known status, prints nothing on bad input,
 //   and ends every line it prints.
 #include <cstdint>
@@ -20,6 +22,7 @@
 #include "colour_names.h"
 #include "command_line.h"
 #include "resistance_value.h"
+#include "resistor_code.h"
 
 namespace {
 
@@ -90,6 +93,11 @@ void CheckColourNames(std::string_view input) {
   }
   const ColourCodeReading reading = ReadColourCode(names);
   if (reading.line.empty() == reading.error.empty()) Broken("a line or a message", input);
+
+  // The same words as a code of 3 to 6 bands, as the command line reads them.
+  const ResistorReading code = ReadResistorCode(names);
+  if (code.line.empty() == code.error.empty()) Broken("a code's line or a message", input);
+  if (code.code.has_value() == code.line.empty()) Broken("a code exactly with its line", input);
 }
 
 void CheckCommandLine(std::string_view input) {
