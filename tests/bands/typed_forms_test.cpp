@@ -315,13 +315,17 @@ TEST(TypedForms, LetterCodesReadAsTheirColours) {
 }
 
 TEST(TypedForms, LetterCodesNameTheirColours) {
+  using enum CodeColour;
   const struct {
     const char* code;
     const char* name;
+    CodeColour colour;
   } codes[] = {
-      {"BK", "black"}, {"BN", "brown"},  {"RD", "red"},    {"OG", "orange"}, {"YE", "yellow"},
-      {"GN", "green"}, {"BU", "blue"},   {"VT", "violet"}, {"GY", "grey"},   {"WH", "white"},
-      {"GD", "gold"},  {"SR", "silver"}, {"PK", "pink"},   {"pk", "pink"},   {"gY", "grey"},
+      {"BK", "black", Black},   {"BN", "brown", Brown},   {"RD", "red", Red},
+      {"OG", "orange", Orange}, {"YE", "yellow", Yellow}, {"GN", "green", Green},
+      {"BU", "blue", Blue},     {"VT", "violet", Violet}, {"GY", "grey", Grey},
+      {"WH", "white", White},   {"GD", "gold", Gold},     {"SR", "silver", Silver},
+      {"PK", "pink", Pink},     {"pk", "pink", Pink},     {"gY", "grey", Grey},
   };
   for (const auto& c : codes) {
     SCOPED_TRACE(c.code);
@@ -331,11 +335,17 @@ TEST(TypedForms, LetterCodesNameTheirColours) {
     SCOPED_TRACE(notACode);
     EXPECT_EQ(ColourNameOfLetterCode(notACode), std::nullopt);
   }
-  // Every code except PK names a colour of the windows' table.
+  // The name each code gives reads as that code's colour: PK as the code's
+  // Pink, every other one as a colour of the windows' table.
   for (const auto& c : codes) {
-    if (std::string_view(c.name) == "pink") continue;
     SCOPED_TRACE(c.code);
-    EXPECT_EQ(ColourFromName(*ColourNameOfLetterCode(c.code)), ColourFromName(c.name));
+    const std::optional<std::string_view> name = ColourNameOfLetterCode(c.code);
+    ASSERT_TRUE(name);
+    EXPECT_EQ(CodeColourFromName(*name), c.colour);
+    if (c.colour == Pink) continue;
+    const std::optional<BandColour> windowColour = ColourFromName(*name);
+    ASSERT_TRUE(windowColour);
+    EXPECT_EQ(ToCodeColour(*windowColour), c.colour);
   }
 }
 
