@@ -18,16 +18,16 @@
 
 namespace {
 
-// Whether standard output is a terminal; on Windows a console, which is
-// then asked to understand the colour sequences of the pictures.
+// Whether standard output is a terminal; on Windows a console that agrees
+// to understand the colour sequences of the pictures. A console without
+// them, or the NUL device (which _isatty also reports), counts as none.
 bool OutputIsTerminal() {
 #ifdef _WIN32
   if (!_isatty(_fileno(stdout))) return false;
   const HANDLE console = GetStdHandle(STD_OUTPUT_HANDLE);
   DWORD mode = 0;
-  if (GetConsoleMode(console, &mode))
-    SetConsoleMode(console, mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING);
-  return true;
+  return GetConsoleMode(console, &mode) &&
+         SetConsoleMode(console, mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING);
 #else
   return isatty(STDOUT_FILENO) != 0;
 #endif
