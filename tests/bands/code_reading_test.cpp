@@ -110,6 +110,9 @@ TEST(CodeReading, TheGeneralValueTextIsTheWindowsOne) {
         ASSERT_EQ(window.error, "");
         const ResistorReading reading = ReadResistorCode(colours);
         ASSERT_TRUE(reading.code);
+        // Both lines come from the windows' own line for these colours, so
+        // this guards only the conversion of the code's colours to the
+        // windows' ones.
         EXPECT_EQ(reading.line, window.line);
         EXPECT_EQ("Resistance: " + CodeValueText(figureText, reading.code->exponent) + ", 5%",
                   window.line);
