@@ -7,8 +7,10 @@ BUILD="${BUILD:-$ROOT/build}"  # another folder may be given, e.g. for a second 
 # and completion render and load them.
 BUILD_PACKAGES=(cmake make g++ libgtest-dev googletest libbenchmark-dev g++-mingw-w64-x86-64-win32
   man-db groff-base bash-completion)
-# The fuzz targets: Debian's clang with its libFuzzer and sanitizer runtimes.
-FUZZ_PACKAGES=(cmake make clang libclang-rt-14-dev)
+# The fuzz targets: Debian's clang with its libFuzzer and sanitizer runtimes,
+# the compiler named by its version so that it matches the runtimes.
+LLVM_VERSION=14
+FUZZ_PACKAGES=(cmake make "clang-$LLVM_VERSION" "libclang-rt-$LLVM_VERSION-dev")
 # With their recommended packages: the X extensions and fonts that Wine loads
 # when it draws (the tests compare what is on the screen).
 WINE_PACKAGES=(wine wine64 fonts-wine xvfb xdotool imagemagick)
@@ -72,7 +74,14 @@ build_windows_targets() {
 FUZZ_TARGETS=(number_text_fuzz byte_string_fuzz bands_fuzz)
 
 build_fuzz() {
-  configure "$BUILD/fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+  # A folder configured with another compiler is configured afresh (CMake
+  # would drop the other options on the switch); what the targets found
+  # stays.
+  if [ -f "$BUILD/fuzz/CMakeCache.txt" ] &&
+    ! grep -q "^CMAKE_CXX_COMPILER:[A-Z]*=.*clang++-$LLVM_VERSION\$" "$BUILD/fuzz/CMakeCache.txt"; then
+    rm -rf "$BUILD/fuzz/CMakeCache.txt" "$BUILD/fuzz/CMakeFiles"
+  fi
+  configure "$BUILD/fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER="clang++-$LLVM_VERSION" \
     -DFUZZING=ON -DBUILD_TESTING=OFF
   cmake --build "$BUILD/fuzz" -j "$(build_jobs)" --target "${FUZZ_TARGETS[@]}"
 }
