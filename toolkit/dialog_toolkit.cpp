@@ -83,7 +83,7 @@ HWND CreateDialogWindow(std::uint32_t units, HWND parent, ByteView caption, int 
   record->showCommand = ShowCommandForStyle(effectiveStyle);
   record->font = reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0));
   if (!RegisterWindowRecord(record)) {
-    ReleaseWindowRecord(record);
+    FreeWindowRecord(record);
     DestroyWindow(dialog);
     return nullptr;
   }
@@ -128,7 +128,7 @@ HWND AddDialogControl(HWND dialog, ControlKind kind, int identifier, ByteView te
       controlRecord->flags = RecordControl | (dialogRecord->flags & RecordUnitBits) | pictureFlag;
       controlRecord->callback = controlCallback;
       if (!RegisterWindowRecord(controlRecord)) {
-        ReleaseWindowRecord(controlRecord);
+        FreeWindowRecord(controlRecord);
         controlRecord = nullptr;
       }
     }
