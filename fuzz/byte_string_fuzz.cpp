@@ -11,6 +11,7 @@
 #include <string>
 
 #include "byte_string.h"
+#include "text_storage_probe.h"
 
 namespace {
 
@@ -18,25 +19,6 @@ constexpr int kVariables = 4;
 // Joins that would go beyond this are left out: repeated joins double a
 // text, and the bytes are what is checked, not how many there are.
 constexpr std::size_t kLongestJoin = 4096;
-
-int liveBlocks = 0;
-bool failNext = false;
-
-// The storage these two stand in front of: they count its blocks and can
-// refuse one.
-TextStorage underlying;
-
-char* Allocate(std::uint32_t length) {
-  if (failNext) return nullptr;
-  char* bytes = underlying.allocate(length);
-  if (bytes != nullptr) ++liveBlocks;
-  return bytes;
-}
-
-void Release(char* bytes) {
-  --liveBlocks;
-  underlying.release(bytes);
-}
 
 [[noreturn]] void Broken(const char* what, int step) {
   std::fprintf(stderr, "broken at step %d: %s\n", step, what);
@@ -75,9 +57,9 @@ void CheckLayout(const ByteString& text, const std::string& model, int step) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static const bool installed = (underlying = SetTextStorage({Allocate, Release}), true);
-  (void)installed;
-  liveBlocks = 0;
+  // Counts the storage's blocks and refuses one on request.
+  TextStorageProbe probe;
+  const auto liveBlocks = [&] { return probe.allocations() - probe.releases(); };
   Input input{data, size};
   {
     ByteString variables[kVariables];
@@ -87,7 +69,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       const int to = input.Next() % kVariables;
       const int from = input.Next() % kVariables;
       const int other = input.Next() % kVariables;
-      failNext = (operation & 0x80) != 0;
+      const bool failNext = (operation & 0x80) != 0;
+      probe.FailAllocations(failNext);
       ClearTextError();
       // Whether the operation needs new storage, and so fails when there is none.
       bool allocates = false;
@@ -140,15 +123,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       const bool failed = allocates && failNext;
       models[to] = failed ? std::string() : expected;
       if (TextErrorCode() != (failed ? OutOfMemoryError : 0)) Broken("error code", step);
-      failNext = false;
+      probe.FailAllocations(false);
       int owning = 0;
       for (int i = 0; i < kVariables; ++i) {
         CheckLayout(variables[i], models[i], step);
         owning += variables[i].empty() ? 0 : 1;
       }
-      if (owning != liveBlocks) Broken("storage not owned by any variable", step);
+      if (owning != liveBlocks()) Broken("storage not owned by any variable", step);
     }
   }
-  if (liveBlocks != 0) Broken("storage left after every variable went", -1);
+  if (liveBlocks() != 0) Broken("storage left after every variable went", -1);
   return 0;
 }

@@ -15,6 +15,7 @@
 
 #include "byte_string.h"
 #include "number_text.h"
+#include "text_storage_probe.h"
 
 namespace {
 
@@ -22,18 +23,6 @@ namespace {
 // four exponent digits.
 constexpr std::size_t kLongestText = 26;
 constexpr int kMostDigits = 18;
-
-// Counts what the text storage is asked for, in front of the storage it
-// replaces.
-TextStorage underlying;
-int allocations = 0;
-
-char* CountingAllocate(std::uint32_t length) {
-  ++allocations;
-  return underlying.allocate(length);
-}
-
-void CountingRelease(char* bytes) { underlying.release(bytes); }
 
 [[noreturn]] void Broken(const char* property, const std::string& text, long double value,
                          int count) {
@@ -56,15 +45,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (size >= 14) std::memcpy(&count, data + 10, sizeof count);
   const int n = count >= 1 && count < kMostDigits ? count : kMostDigits;
 
-  static const bool installed =
-      (underlying = SetTextStorage({CountingAllocate, CountingRelease}), true);
-  (void)installed;
-  allocations = 0;
-  ClearTextError();
+  const TextStorageProbe probe;
   const ByteString number = NumberText(value, count);
   const std::string text(number.view());
 
-  if (allocations != 1) Broken("not exactly one allocation", text, value, count);
+  if (probe.allocations() != 1) Broken("not exactly one allocation", text, value, count);
   if (text.empty() || text.size() > kLongestText) Broken("length", text, value, count);
   if (text.size() != std::strlen(number.c_str()))
     Broken("bytes after the text", text, value, count);
