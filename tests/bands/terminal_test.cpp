@@ -42,25 +42,28 @@ TerminalRun RunOnTerminal(const std::vector<std::string>& arguments, const char*
   if (child <= 0) return run;
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
   char buffer[4096];
-  bool closed = false;
   while (std::chrono::steady_clock::now() < deadline) {
     pollfd wait{master, POLLIN, 0};
     if (poll(&wait, 1, 100) <= 0) continue;
     const ssize_t count = read(master, buffer, sizeof buffer);
-    if (count <= 0) {  // EIO once the child has closed the terminal
-      closed = true;
-      break;
-    }
+    if (count <= 0) break;  // EIO once the child has closed the terminal
     run.out.append(buffer, static_cast<std::size_t>(count));
   }
-  // A program still writing or waiting at the deadline is stopped, so that
-  // the test fails instead of waiting for it.
-  if (!closed) {
+  // A program still running at the deadline is stopped, so that the test
+  // fails instead of waiting for it.
+  int status = 0;
+  pid_t ended = 0;
+  while ((ended = waitpid(child, &status, WNOHANG)) == 0 &&
+         std::chrono::steady_clock::now() < deadline) {
+    poll(nullptr, 0, 10);
+  }
+  if (ended == 0) {
     ADD_FAILURE() << "bands did not end within 60 seconds; it wrote: " << run.out;
     kill(child, SIGKILL);
+    waitpid(child, &status, 0);
+  } else if (ended == child && WIFEXITED(status)) {
+    run.status = WEXITSTATUS(status);
   }
-  int status = 0;
-  if (waitpid(child, &status, 0) == child && WIFEXITED(status)) run.status = WEXITSTATUS(status);
   close(master);
   return run;
 }
