@@ -5,9 +5,17 @@
 
 #include <cmath>
 
-#include "standard_values.h"
+#include <string>
+
+#include "colour_code/series.h"
+#include "colour_code/wording.h"
 
 namespace {
+
+using namespace colour_code;
+
+// "4.7 k ohm" for 47 x 10^2.
+Resistance Value(const char* digits, int exponent) { return *Resistance::Of(digits, exponent); }
 
 // Where the listed value is not 10^(i/n) rounded to the series' figures.
 struct Irregular {
@@ -64,23 +72,23 @@ TEST(StandardValues, EachSeriesIsEverySecondValueOfTheNext) {
 TEST(StandardValues, MembershipIgnoresZerosAroundTheFigures) {
   const struct {
     Resistance value;
-    const char* list;
+    const char* line;
   } cases[] = {
-      {{"47", 2}, "E3 E6 E12 E24 E192"},  // 4.7 k ohm
-      {{"1", 0}, "E3 E6 E12 E24 E48 E96 E192"},
-      {{"1", -3}, "E3 E6 E12 E24 E48 E96 E192"},
-      {{"475", 1}, "E96 E192"},
-      {{"92", 0}, "E192"},
-      {{"919", 0}, "none"},
-      {{"46", 0}, "none"},
-      {{"4701", 0}, "none"},
-      {{"", 0}, "none"},  // zero
-      {{"261", 0}, "E48 E96 E192"},
-      {{"82", 0}, "E12 E24"},
+      {Value("47", 2), "Series: E3 E6 E12 E24 E192"},  // 4.7 k ohm
+      {Value("1", 0), "Series: E3 E6 E12 E24 E48 E96 E192"},
+      {Value("1", -3), "Series: E3 E6 E12 E24 E48 E96 E192"},
+      {Value("475", 1), "Series: E96 E192"},
+      {Value("92", 0), "Series: E192"},
+      {Value("919", 0), "Series: none"},
+      {Value("46", 0), "Series: none"},
+      {Value("4701", 0), "Series: none"},
+      {Value("", 0), "Series: none"},  // zero
+      {Value("261", 0), "Series: E48 E96 E192"},
+      {Value("82", 0), "Series: E12 E24"},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.list);
-    EXPECT_EQ(SeriesList(c.value), c.list);
+    SCOPED_TRACE(c.line);
+    EXPECT_EQ(SeriesLine(c.value).View(), c.line);
   }
 }
 
@@ -89,22 +97,22 @@ TEST(StandardValues, NearestValuesOnBothSidesAcrossDecades) {
     const char* series;
     Resistance value, below, above;
   } cases[] = {
-      {"E24", {"475", 1}, {"47", 2}, {"51", 2}},
-      {"E24", {"95", 0}, {"91", 0}, {"1", 2}},     // 9.5 -> 9.1 and 10
-      {"E24", {"105", -2}, {"1", 0}, {"11", -1}},  // 1.05 -> 1.0 and 1.1
-      {"E6", {"12", 2}, {"1", 3}, {"15", 2}},
-      {"E3", {"5", 0}, {"47", -1}, {"1", 1}},
-      {"E192", {"919", 0}, {"909", 0}, {"92", 1}},
-      {"E192", {"99", 7}, {"988", 6}, {"1", 9}},
-      {"E96", {"1", -2}, {"976", -5}, {"102", -4}},  // 0.01: 0.00976 and 0.0102
+      {"E24", Value("475", 1), Value("47", 2), Value("51", 2)},
+      {"E24", Value("95", 0), Value("91", 0), Value("1", 2)},     // 9.5 -> 9.1 and 10
+      {"E24", Value("105", -2), Value("1", 0), Value("11", -1)},  // 1.05 -> 1.0 and 1.1
+      {"E6", Value("12", 2), Value("1", 3), Value("15", 2)},
+      {"E3", Value("5", 0), Value("47", -1), Value("1", 1)},
+      {"E192", Value("919", 0), Value("909", 0), Value("92", 1)},
+      {"E192", Value("99", 7), Value("988", 6), Value("1", 9)},
+      {"E96", Value("1", -2), Value("976", -5), Value("102", -4)},  // 0.01: 0.00976 and 0.0102
   };
   for (const auto& c : cases) {
     const StandardSeries* const series[] = {FindStandardSeries(c.series)};
     ASSERT_NE(series[0], nullptr);
-    SCOPED_TRACE(std::string(c.series) + " " + ResistanceText(c.value));
-    const NearestStandardValues nearest = NearestValues(series, c.value);
-    EXPECT_EQ(ResistanceText(nearest.below), ResistanceText(c.below));
-    EXPECT_EQ(ResistanceText(nearest.above), ResistanceText(c.above));
+    SCOPED_TRACE(std::string(c.series) + " " + std::string(ResistanceText(c.value).View()));
+    const NearestValues nearest = Nearest(series, c.value);
+    EXPECT_EQ(nearest.below, c.below);
+    EXPECT_EQ(nearest.above, c.above);
   }
   EXPECT_EQ(FindStandardSeries("e192")->name, "E192");
   EXPECT_EQ(FindStandardSeries("E5"), nullptr);
