@@ -2,8 +2,12 @@
 
 #include <algorithm>
 
+#include "colour_code/ascii.h"
+
 namespace colour_code {
 namespace {
+
+using ascii::EqualIgnoringCase;
 
 // IEC 60062:2016 colour roles: digits, multipliers including pink (x0.001),
 // tolerances (grey is 0.01% since the 2016 edition; older charts give
@@ -39,16 +43,6 @@ constexpr Colour kTolerances[] = {C::None,   C::Brown,  C::Red,  C::Green,  C::B
                                   C::Orange, C::Yellow, C::Grey, C::Silver, C::Gold};
 constexpr Colour kCoefficients[] = {C::Black, C::Brown, C::Red,    C::Orange, C::Yellow,
                                     C::Green, C::Blue,  C::Violet, C::Grey};
-
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-  }
-  return true;
-}
 
 // The colour of `role` whose field `field` has `value`.
 template <typename Field>

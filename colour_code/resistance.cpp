@@ -1,23 +1,23 @@
 #include "colour_code/resistance.h"
 
+#include "colour_code/ascii.h"
+
 #include <iterator>
 #include <span>
 
 namespace colour_code {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+using ascii::From;
+using ascii::IsBlank;
+using ascii::IsDigit;
+using ascii::StartsWithIgnoringCase;
+using ascii::Trimmed;
 
 // A typed value longer than this is no value anyone means; refusing it
 // keeps every message within a Text.
 constexpr std::size_t kLongestValueText = 64;
 
-// The part of `text` from `start` on (empty past the end).
-std::string_view From(std::string_view text, std::size_t start) {
-  return start >= text.size() ? std::string_view()
-                              : std::string_view(text.data() + start, text.size() - start);
-}
 
 // Power of ten of a unit letter, or none for any other character.
 std::optional<int> UnitLetterExponent(char c) {
@@ -33,16 +33,6 @@ std::optional<int> UnitLetterExponent(char c) {
   }
 }
 
-bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-  if (text.size() < prefix.size()) return false;
-  for (std::size_t i = 0; i < prefix.size(); ++i) {
-    char c = text[i];
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    if (c != prefix[i]) return false;
-  }
-  return true;
-}
-
 // The ohm sign in UTF-8, as OHM SIGN (U+2126) or as the Greek capital
 // omega (U+03A9) that fonts and keyboards give for it.
 constexpr std::string_view kOhmSigns[] = {"\xE2\x84\xA6", "\xCE\xA9"};
@@ -53,7 +43,7 @@ constexpr std::string_view kMinusSigns[] = {"-", "\xE2\x88\x92"};
 // The length of the sign of `signs` that `text` starts with, or 0.
 std::size_t SignLength(std::string_view text, std::span<const std::string_view> signs) {
   for (const std::string_view sign : signs) {
-    if (text.starts_with(sign)) return sign.size();
+    if (ascii::StartsWith(text, sign)) return sign.size();
   }
   return 0;
 }
@@ -80,12 +70,6 @@ struct Scanner {
 ValueParse Refuse(const Text& error) { return {std::nullopt, error}; }
 
 constexpr std::string_view kWriteInstead = "write e.g. 4700, 4.7k, 4k7 or 4.7 k ohm";
-
-std::string_view Trimmed(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
 
 bool IsValue(std::string_view text) { return ParseValue(text).value.has_value(); }
 

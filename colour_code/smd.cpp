@@ -9,6 +9,7 @@
 #include <span>
 #include <string_view>
 
+#include "colour_code/ascii.h"
 #include "colour_code/series.h"
 
 namespace colour_code {
@@ -17,8 +18,8 @@ namespace {
 constexpr std::size_t LongestMarking = 4;
 constexpr Hundredths Eia96Tolerance = 100;
 
-constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-constexpr char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+using ascii::IsDigit;
+using ascii::Upper;
 
 // EIA-96 multiplier letters. R and S stand for Y and X, H for B: makers
 // that print them avoid a Y or X that could be misread.

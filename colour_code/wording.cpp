@@ -1,26 +1,13 @@
 #include "colour_code/wording.h"
 
+#include "colour_code/ascii.h"
+
 namespace colour_code {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view Trimmed(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
-
-bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-  if (text.size() < prefix.size()) return false;
-  for (std::size_t i = 0; i < prefix.size(); ++i) {
-    char c = text[i];
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    if (c != prefix[i]) return false;
-  }
-  return true;
-}
+using ascii::IsDigit;
+using ascii::StartsWithIgnoringCase;
+using ascii::Trimmed;
 
 // Drops `prefix` (in any case) from the front of `text` when it is there.
 bool SkipPrefix(std::string_view& text, std::string_view prefix) {
