@@ -34,6 +34,27 @@ constexpr ControlStyleRule ControlStyleRules[] = {
     {ControlKind::Image, "STATIC", 0x5000000E, 0x5000000E, 0x00000000},
 };
 
+constexpr ControlStyleRule UnicodeControlStyleRules[] = {
+    // One line: never multi-line or wanting Enter, so that Enter and Escape
+    // reach the dialog. Default: child, visible, tab stop, ES_AUTOHSCROLL.
+    {ControlKind::EditBox, "EDIT", 0x50010080, 0x50000000, 0x80001004},
+    // Always the owner-drawn static type (SS_OWNERDRAW 0x0D); a picture
+    // takes no focus, so never a tab stop.
+    {ControlKind::Drawing, "STATIC", 0x5000000D, 0x5000000D, 0x80010012},
+    // Text without mnemonics (SS_NOPREFIX: an "&" in a line is shown as
+    // it is); the type bits from 0x04 up are cleared (left, centred or
+    // right text); never a tab stop.
+    {ControlKind::TextLine, "STATIC", 0x50000080, 0x50000080, 0x8001001C},
+};
+
+template <std::size_t N>
+const ControlStyleRule* FindRule(const ControlStyleRule (&rules)[N], ControlKind kind) {
+  for (const ControlStyleRule& rule : rules) {
+    if (rule.kind == kind) return &rule;
+  }
+  return nullptr;
+}
+
 // By message from WM_CTLCOLORMSGBOX on: COLOR_MENUTEXT/COLOR_MENU,
 // COLOR_WINDOWTEXT/COLOR_WINDOW (edit, list box), COLOR_BTNTEXT/COLOR_BTNFACE,
 // then window text on the button face (dialog), the scroll bar colour, and
@@ -93,6 +114,10 @@ const ControlStyleRule* FindControlStyleRule(ControlKind kind) {
   auto rule = std::find_if(std::begin(ControlStyleRules), std::end(ControlStyleRules),
                            [kind](const ControlStyleRule& r) { return r.kind == kind; });
   return rule != std::end(ControlStyleRules) ? rule : nullptr;
+}
+
+const ControlStyleRule* FindUnicodeControlStyleRule(ControlKind kind) {
+  return FindRule(UnicodeControlStyleRules, kind);
 }
 
 std::uint32_t EffectiveControlStyle(const ControlStyleRule& rule, std::uint32_t style) {

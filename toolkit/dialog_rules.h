@@ -57,8 +57,14 @@ struct ControlStyleRule {
   std::uint32_t alwaysCleared;
 };
 
-// The rule of `kind`, or null for a kind the toolkit does not make.
+// The rule of a classic kind (push button, frame, label, option button,
+// image), or null for any other kind.
 const ControlStyleRule* FindControlStyleRule(ControlKind kind);
+
+// The rule of a kind that is made as a Unicode window (edit box, drawing,
+// text line), or null for any other kind. Kept apart from the classic
+// kinds, so that a program that makes none of these links none of it.
+const ControlStyleRule* FindUnicodeControlStyleRule(ControlKind kind);
 
 // The style a control of `rule`'s kind is created with.
 std::uint32_t EffectiveControlStyle(const ControlStyleRule& rule, std::uint32_t style);

@@ -60,6 +60,8 @@ HWND ControlOfMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_HSCROLL:
     case WM_VSCROLL: return reinterpret_cast<HWND>(lParam);
     case WM_COMMAND: return GetDlgItem(dialog, LOWORD(wParam));
+    // An owner-drawn control's own callback draws it; 0 stands for a menu.
+    case WM_DRAWITEM: return wParam != 0 ? GetDlgItem(dialog, static_cast<int>(wParam)) : nullptr;
     default: return nullptr;
   }
 }
@@ -123,6 +125,25 @@ void RunDialogModal(HWND dialog, DialogCallback callback, std::int32_t* result) 
   ShowWindow(dialog, record->showCommand);
   RunMessageLoop(dialog, owner);
   if (owner != nullptr) SetFocus(owner);
+}
+
+// The same steps as RunDialogModal's before its loop. RunDialogModal keeps
+// its own copy: shared, the two band programs would be built differently.
+bool BeginModalRun(HWND dialog, DialogCallback callback, std::int32_t* result, HWND& owner) {
+  if (callback != nullptr) AnnounceDialog(dialog, callback);
+  WindowRecord* record = FindWindowRecord(dialog);
+  if (record == nullptr) return false;
+  record->callback = callback;
+  record->flags |= RecordShownModally;
+  record->resultDestination = result;
+
+  owner = OwnerOf(dialog);
+  if (owner != nullptr) {
+    SendMessageA(owner, WM_CANCELMODE, 0, 0);
+    EnableWindow(owner, FALSE);
+  }
+  ShowWindow(dialog, record->showCommand);
+  return true;
 }
 
 void EndDialogWithResult(HWND dialog, std::int32_t result) {

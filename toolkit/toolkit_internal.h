@@ -77,6 +77,12 @@ void ReleaseDialogRecords(HWND dialog);
 // first, then the toolkit's answers to colour messages and SC_CLOSE.
 INT_PTR CALLBACK ToolkitDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
+// What both modal runs do before their loop: the callback learns of the
+// dialog, the record takes the callback and the result variable, the owner
+// (returned in `owner`) is disabled and the dialog shown. False, with
+// nothing shown, for a dialog without a record.
+bool BeginModalRun(HWND dialog, DialogCallback callback, std::int32_t* result, HWND& owner);
+
 // ---- Process and thread settings -----------------------------------------
 
 struct DialogFontSetting {

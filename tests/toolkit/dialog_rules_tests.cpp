@@ -160,6 +160,47 @@ TEST(ControlStyles, WindowClassByKind) {
   EXPECT_EQ(FindControlStyleRule(static_cast<ControlKind>(11)), nullptr);
 }
 
+// The kinds that change while the dialog runs, kept apart from the
+// classic ones: each family finds only its own.
+TEST(ControlStyles, UnicodeKindsEffectiveStyle) {
+  const ControlStyleCase cases[] = {
+      // Edit box: child, visible, tab stop, ES_AUTOHSCROLL by default.
+      {ControlKind::EditBox, 0, 0x50010080},
+      {ControlKind::EditBox, 0x00800000, 0x50800000},  // a border kept
+      {ControlKind::EditBox, 0x00011004, 0x50010000},  // ES_MULTILINE and ES_WANTRETURN lost
+      {ControlKind::EditBox, 0x88000000, 0x58000000},  // WS_POPUP lost, WS_DISABLED kept
+      // Drawing: always the owner-drawn static type, never a tab stop.
+      {ControlKind::Drawing, 0, 0x5000000D},
+      {ControlKind::Drawing, 0x5001000E, 0x5000000D},  // a bitmap type and the tab stop lost
+      {ControlKind::Drawing, 0x00000100, 0x5000010D},  // SS_NOTIFY kept
+      // Text line: no mnemonics, text types only, never a tab stop.
+      {ControlKind::TextLine, 0, 0x50000080},
+      {ControlKind::TextLine, 0x00000001, 0x50000081},  // centred
+      {ControlKind::TextLine, 0x00000002, 0x50000082},  // right
+      {ControlKind::TextLine, 0x0001000E, 0x50000082},  // bits from 0x04 and the tab stop lost
+  };
+  for (const auto& c : cases) {
+    const ControlStyleRule* rule = FindUnicodeControlStyleRule(c.kind);
+    ASSERT_NE(rule, nullptr);
+    EXPECT_EQ(EffectiveControlStyle(*rule, c.style), c.expected)
+        << static_cast<int>(c.kind) << " " << std::hex << c.style;
+  }
+}
+
+TEST(ControlStyles, EachFamilyFindsOnlyItsOwnKinds) {
+  EXPECT_STREQ(FindUnicodeControlStyleRule(ControlKind::EditBox)->className, "EDIT");
+  EXPECT_STREQ(FindUnicodeControlStyleRule(ControlKind::Drawing)->className, "STATIC");
+  EXPECT_STREQ(FindUnicodeControlStyleRule(ControlKind::TextLine)->className, "STATIC");
+  for (ControlKind classic : {ControlKind::PushButton, ControlKind::Frame, ControlKind::Label,
+                              ControlKind::OptionButton, ControlKind::Image}) {
+    EXPECT_EQ(FindUnicodeControlStyleRule(classic), nullptr) << static_cast<int>(classic);
+  }
+  for (ControlKind changing : {ControlKind::EditBox, ControlKind::Drawing, ControlKind::TextLine}) {
+    EXPECT_EQ(FindControlStyleRule(changing), nullptr) << static_cast<int>(changing);
+  }
+  EXPECT_EQ(FindUnicodeControlStyleRule(static_cast<ControlKind>(11)), nullptr);
+}
+
 TEST(ControlStyles, ImageWithoutBitmapBecomesIcon) {
   EXPECT_EQ(IconImageStyle(0x5000000E), 0x50000003u);
   EXPECT_EQ(IconImageStyle(0x5080020E), 0x50800203u);

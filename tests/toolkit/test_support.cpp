@@ -54,6 +54,15 @@ bool RunDialogWithDeadline(HWND dialog, DialogCallback callback, std::int32_t* r
   return !deadlinePassed;
 }
 
+bool RunWaitingWithDeadline(HWND dialog, DialogCallback callback, std::int32_t* result,
+                            std::span<const ACCEL> shortcuts, unsigned milliseconds) {
+  deadlinePassed = false;
+  const UINT_PTR timer = SetTimer(nullptr, 0, milliseconds, DeadlinePassed);
+  RunDialogWaiting(dialog, callback, result, shortcuts);
+  KillTimer(nullptr, timer);
+  return !deadlinePassed;
+}
+
 RECT RectInParent(HWND window) {
   RECT rect;
   GetWindowRect(window, &rect);

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,6 +34,10 @@ HWND MakeTestDialog(ByteView caption);
 // reported as timed out. True when the dialog ended in time.
 bool RunDialogWithDeadline(HWND dialog, DialogCallback callback, std::int32_t* result,
                            unsigned milliseconds = 10000);
+
+// The same for the waiting run, with its shortcut keys.
+bool RunWaitingWithDeadline(HWND dialog, DialogCallback callback, std::int32_t* result,
+                            std::span<const ACCEL> shortcuts = {}, unsigned milliseconds = 10000);
 
 // The rectangle of `window` in the client coordinates of its parent.
 RECT RectInParent(HWND window);

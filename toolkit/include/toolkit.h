@@ -5,7 +5,10 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <cstdint>
+#include <span>
+#include <string_view>
 
 #include "byte_string.h"
 #include "toolkit_values.h"
@@ -23,10 +26,18 @@ HWND CreateDialogWindow(std::uint32_t units, HWND parent, ByteView caption, int 
                         int height, DWORD style, DWORD extendedStyle);
 
 // A control on `dialog`, or 0. Style 0 selects the kind's default style. For
-// an Image, `text` names the picture resource ("#104").
+// an Image, `text` names the picture resource ("#104"). Only the classic
+// kinds: PushButton, Frame, Label, OptionButton, Image.
 HWND AddDialogControl(HWND dialog, ControlKind kind, int identifier, ByteView text, int x, int y,
                       int width, int height, DWORD style, DWORD extendedStyle,
                       DialogCallback controlCallback = nullptr);
+
+// The same for the kinds that change while the dialog runs (EditBox,
+// Drawing, TextLine), made as Unicode windows; `text` is UTF-8. 0 for any
+// other kind.
+HWND AddUnicodeControl(HWND dialog, ControlKind kind, int identifier, std::string_view text, int x,
+                       int y, int width, int height, DWORD style, DWORD extendedStyle,
+                       DialogCallback controlCallback = nullptr);
 
 // Paints the control (or, for DialogItself, the dialog) with these colours.
 void SetControlColors(HWND dialog, std::int32_t identifier, std::int32_t textColor,
@@ -40,9 +51,38 @@ int GetCheckState(HWND dialog, int identifier);
 
 LRESULT SendWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+// The longest control text SetControlText and GetControlText handle, in
+// UTF-16 units; a longer text is cut at a character boundary.
+inline constexpr std::size_t MaxControlTextLength = 1024;
+
+// Replaces the text of the dialog's control `identifier` by `utf8`. On a
+// Unicode control (EditBox, Drawing, TextLine) every character arrives; an
+// older control gets what the ANSI code page can show.
+void SetControlText(HWND dialog, int identifier, std::string_view utf8);
+
+// The control's text in UTF-8, cut at a character boundary to fit
+// `buffer` with a terminating zero; the count of bytes before the zero.
+// 0, and an empty text, when there is no such control or no room.
+std::size_t GetControlText(HWND dialog, int identifier, std::span<char> buffer);
+
+// Enables or disables the dialog's control `identifier`. The dialog manager
+// skips a disabled control with Tab, arrows and mnemonics.
+void EnableControl(HWND dialog, int identifier, bool enabled);
+
+// Has the control repaint itself (a Drawing asks for WM_DRAWITEM again).
+void RedrawControl(HWND dialog, int identifier);
+
 // Shows the dialog and runs its modal loop until the dialog no longer
 // exists. The result arrives in *result, written by EndDialogWithResult.
 void RunDialogModal(HWND dialog, DialogCallback callback, std::int32_t* result);
+
+// The same, but the loop waits for each message instead of polling, so an
+// idle dialog takes no processor time. The loop is Unicode (an ohm sign
+// typed into an EditBox arrives whole). Each of `shortcuts` (key, FVIRTKEY
+// and modifier flags, command) sends the dialog WM_COMMAND with its
+// command and notification 1, as a menu accelerator does.
+void RunDialogWaiting(HWND dialog, DialogCallback callback, std::int32_t* result,
+                      std::span<const ACCEL> shortcuts = {});
 
 // Ends the dialog: WM_CLOSE, the result stored, the window destroyed.
 void EndDialogWithResult(HWND dialog, std::int32_t result);

@@ -10,6 +10,15 @@ enum class ControlKind : std::int32_t {
   Label = 5,
   OptionButton = 7,
   Image = 10,
+  // The kinds of controls that change while the dialog runs, made by
+  // AddUnicodeControl as Unicode windows, so that text outside the ANSI
+  // code page (an ohm sign typed or pasted) arrives whole: a one-line edit
+  // box, a picture the program draws itself (owner-drawn: its WM_DRAWITEM
+  // goes to the control's callback, then to the dialog's), and a line of
+  // text the program rewrites.
+  EditBox = 8,
+  Drawing = 12,
+  TextLine = 13,
 };
 
 // Unit modes of CreateDialogWindow.
