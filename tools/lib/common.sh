@@ -71,7 +71,8 @@ build_windows_targets() {
   cmake --build "$BUILD/windows" -j "$(build_jobs)" --target "$@"
 }
 
-FUZZ_TARGETS=(number_text_fuzz byte_string_fuzz bands_fuzz colour_code_fuzz)
+FUZZ_TARGETS=(number_text_fuzz byte_string_fuzz bands_fuzz colour_code_fuzz dialog_template_fuzz
+  control_style_fuzz)
 
 build_fuzz() {
   # A folder configured with another compiler is configured afresh (CMake
