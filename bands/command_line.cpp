@@ -1,18 +1,18 @@
 #include "command_line.h"
 
-#include <new>
+#include <cstddef>
 #include <optional>
-#include <string>
-#include <vector>
 
-#include "band_codes.h"
-#include "code_details.h"
-#include "colour_names.h"
+#include "colour_code/code.h"
+#include "colour_code/colours.h"
+#include "colour_code/resistance.h"
+#include "colour_code/series.h"
+#include "colour_code/smd.h"
+#include "colour_code/text.h"
+#include "colour_code/wording.h"
 #include "colour_words.h"
-#include "resistance_value.h"
-#include "resistor_code.h"
+#include "help.h"
 #include "resistor_picture.h"
-#include "standard_values.h"
 
 #ifndef BANDS_VERSION
 #define BANDS_VERSION "unknown"
@@ -20,110 +20,65 @@
 
 namespace {
 
-constexpr std::string_view kHelp =
-    "Usage:\n"
-    "  bands [--details] [--color[=WHEN]] COLOUR COLOUR COLOUR [COLOUR [COLOUR [COLOUR]]]\n"
-    "  bands --value VALUE [--tolerance PERCENT] [--series SERIES] [--color[=WHEN]]\n"
-    "  bands --help | --version\n"
-    "\n"
-    "Reads the colour code of a resistor of 3 to 6 bands, first band first:\n"
-    "  3: two digits, multiplier (tolerance 20%)\n"
-    "  4: two digits, multiplier, tolerance\n"
-    "  5: three digits, multiplier, tolerance\n"
-    "  6: three digits, multiplier, tolerance, temperature coefficient\n"
-    "A code that the fourband or the fiveband window offers prints exactly the\n"
-    "window's line; every other code a line of the same form, with \", N ppm/K\"\n"
-    "for six bands. Colours (IEC 60062), in any case; gray is grey:\n"
-    "  digit        black 0, brown 1, red 2, orange 3, yellow 4, green 5, blue 6,\n"
-    "               violet 7, grey 8, white 9\n"
-    "  multiplier   pink x0.001, silver x0.01, gold x0.1, black x1 ... white x10^9\n"
-    "  tolerance    none 20%, silver 10%, gold 5%, red 2%, brown 1%, green 0.5%,\n"
-    "               blue 0.25%, violet 0.1%, orange 0.05%, yellow 0.02%, grey 0.01%\n"
-    "               (grey is 0.01% since IEC 60062:2016; older charts give 0.05%)\n"
-    "  temperature  black 250, brown 100, red 50, orange 15, yellow 25, green 20,\n"
-    "  coefficient  blue 10, violet 5, grey 1 ppm/K\n"
-    "None is the empty tolerance band. The letter codes BK BN RD OG YE GN BU VT\n"
-    "GY WH SR GD PK name the same colours. One argument may hold the whole code,\n"
-    "its colours separated by commas, hyphens, slashes or blanks: BN,BK,RD,GD.\n"
-    "When the colours form no code but do read from the other end, the message\n"
-    "is followed by the reading from the other end; the status stays 2.\n"
-    "\n"
-    "--details adds the range that the tolerance allows, the IEC 60063 series\n"
-    "(E3 E6 E12 E24 E48 E96 E192) that hold the figures, a warning with the\n"
-    "nearest standard values when the figures are not in the series that the\n"
-    "tolerance calls for (20% E6, 10% E12, 5% E24, 2% E48, 1% E96 or E24, 0.5%\n"
-    "and tighter E192): a colour may be misread; and, when the colours read\n"
-    "from both ends, the reading from the other end.\n"
-    "\n"
-    "With --value, prints the colours of the four-band and of the five-band code\n"
-    "that show the value exactly, one line each, or why a code cannot encode it.\n"
-    "The first digit is not black unless the value is too small for that.\n"
-    "Values: 4700, 4.7k, 4k7, 0.22, R22, 1M, 2.2G, with an optional \"ohm\" or\n"
-    "ohm sign (U+2126 or U+03A9); a decimal comma is refused: write 4.7k or 4k7.\n"
-    "Tolerances: 1%, 2%, 5%, 10%, 20% (none); without --tolerance no tolerance\n"
-    "band is printed. --series E3 ... E192: when the value is not in that\n"
-    "series, also the nearest standard values below and above, with their codes.\n"
-    "\n"
-    "--color=WHEN: after each reading and each line of colours, a picture of the\n"
-    "resistor in 24-bit colour: always (also --color alone), never, or auto (the\n"
-    "default: when standard output is a terminal and NO_COLOR is not set).\n"
-    "\n"
-    "Examples:\n"
-    "  bands brown black black brown red\n"
-    "    Resistance: 1.00 k ohm, 2%\n"
-    "  bands yellow violet red gold\n"
-    "    Resistance: 4.7 k ohm, 5%\n"
-    "  bands --value 4.7k --tolerance 5%\n"
-    "    4 bands: yellow violet red gold\n"
-    "    5 bands: yellow violet black brown gold\n"
-    "  bands --value 4k75\n"
-    "    4 bands: cannot encode 4.75 k ohm: it has 3 significant digits, the code shows only 2\n"
-    "    5 bands: yellow violet green brown\n"
-    "\n"
-    "More examples:\n"
-    "  bands yellow violet orange\n"
-    "    Resistance: 47 k ohm, 20%\n"
-    "  bands orange orange black brown blue red\n"
-    "    Resistance: 3.30 k ohm, 0.25%, 50 ppm/K\n"
-    "  bands --details yellow blue red gold\n"
-    "    Resistance: 4.6 k ohm, 5%\n"
-    "    Range: 4.37 k ohm to 4.83 k ohm\n"
-    "    Series: none\n"
-    "    Not in E24, the series of a 5% tolerance: the nearest standard values are 4.3 k ohm and "
-    "4.7 k ohm; a colour may be misread\n"
-    "  bands --value 4k75 --series E24\n"
-    "    4 bands: cannot encode 4.75 k ohm: it has 3 significant digits, the code shows only 2\n"
-    "    5 bands: yellow violet green brown\n"
-    "    E24 below: 4.7 k ohm\n"
-    "    4 bands: yellow violet red\n"
-    "    5 bands: yellow violet black brown\n"
-    "    E24 above: 5.1 k ohm\n"
-    "    4 bands: green brown red\n"
-    "    5 bands: green brown black brown\n"
-    "\n"
-    "Exit status: 0 done; 1 neither code can encode the value; 2 bad input;\n"
-    "3 out of memory or output not written.\n";
+using colour_code::Code;
+using colour_code::CodeRequest;
+using colour_code::Colour;
+using colour_code::MarkingReading;
+using colour_code::MarkingReadings;
+using colour_code::Reading;
+using colour_code::ReadOutcome;
+using colour_code::Resistance;
+using colour_code::StandardSeries;
+using colour_code::Text;
+using colour_code::WriteOutcome;
 
 struct Request {
   bool help = false;
   bool version = false;
+  bool details = false;
   std::optional<std::string_view> value;
   std::optional<std::string_view> tolerance;
+  std::optional<std::string_view> coefficient;
   std::optional<std::string_view> series;
-  std::optional<std::string_view> color;
-  bool details = false;
-  std::vector<std::string_view> colours;
+  std::optional<std::string_view> color;  // WHEN
+  ColourWords colours;
+  std::size_t colourArguments = 0;
+  std::string_view firstColourArgument;  // the whole argument, for a marking or a value
 };
 
 struct RequestParse {
   Request request;
-  std::string error;
+  Text error;  // empty when the command line was understood
 };
 
-// Splits the arguments into options and colour names; "--value X" and
-// "--value=X" are the same.
+bool IsWhen(std::string_view word) { return word == "never" || word == "always" || word == "auto"; }
+
+bool StartsWith(std::string_view text, std::string_view start) {
+  return text.size() >= start.size() && std::string_view(text.data(), start.size()) == start;
+}
+
+std::string_view After(std::string_view text, std::size_t position) {
+  return std::string_view(text.data() + position, text.size() - position);
+}
+
+// The options that take a value, with an example for a message.
+struct ValueOption {
+  std::string_view name;
+  std::optional<std::string_view> Request::*target;
+  std::string_view example;
+};
+constexpr ValueOption kValueOptions[] = {
+    {"--value", &Request::value, "--value 4.7k"},
+    {"--tolerance", &Request::tolerance, "--tolerance 5%"},
+    {"--coefficient", &Request::coefficient, "--coefficient 50"},
+    {"--series", &Request::series, "--series E24"},
+};
+
+// Splits the arguments into options and colour words; "--value X" and
+// "--value=X" are the same, and so are "--color=never" and "--color never".
 RequestParse ParseArguments(std::span<const std::string_view> arguments) {
-  Request request;
+  RequestParse parse;
+  Request& request = parse.request;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string_view argument = arguments[i];
     if (argument == "--help" || argument == "-h") {
@@ -138,211 +93,296 @@ RequestParse ParseArguments(std::span<const std::string_view> arguments) {
       request.details = true;
       continue;
     }
-    // As in the common tools, --color alone means always and WHEN is only
-    // ever given after "=".
+    // --color alone means always; only one of the three WHEN words after a
+    // blank is taken as WHEN, so that "--color black brown red" keeps its
+    // colours.
     if (argument == "--color" || argument == "--colour") {
-      request.color = "always";
+      if (i + 1 < arguments.size() && IsWhen(arguments[i + 1])) {
+        request.color = arguments[++i];
+      } else {
+        request.color = "always";
+      }
       continue;
     }
-    if (argument.starts_with("--color=") || argument.starts_with("--colour=")) {
-      request.color = argument.substr(argument.find('=') + 1);
-      if (*request.color != "never" && *request.color != "always" && *request.color != "auto") {
-        std::string message(1, '"');
-        message += argument;
-        message += "\": choose --color=never, --color=always or --color=auto";
-        return {{}, message};
+    if (StartsWith(argument, "--color=") || StartsWith(argument, "--colour=")) {
+      request.color = After(argument, argument.find('=') + 1);
+      if (!IsWhen(*request.color)) {
+        colour_code::AppendQuoted(parse.error, argument);
+        parse.error += ": choose --color=never, --color=always or --color=auto";
+        return parse;
       }
       continue;
     }
     if (argument.size() < 2 || argument[0] != '-') {
+      if (request.colourArguments++ == 0) request.firstColourArgument = argument;
       AppendColourWords(argument, request.colours);
       continue;
     }
     const std::size_t equals = argument.find('=');
-    const std::string_view option = argument.substr(0, equals);
-    std::optional<std::string_view>* target = nullptr;
-    if (option == "--value") target = &request.value;
-    if (option == "--tolerance") target = &request.tolerance;
-    if (option == "--series") target = &request.series;
-    if (target == nullptr) {
-      return {{}, "unknown option \"" + std::string(argument) + "\"; see bands --help"};
+    const std::string_view option =
+        equals == std::string_view::npos ? argument : std::string_view(argument.data(), equals);
+    const ValueOption* known = nullptr;
+    for (const ValueOption& candidate : kValueOptions) {
+      if (option == candidate.name) known = &candidate;
     }
-    if (target->has_value()) return {{}, std::string(option) + " given twice"};
+    if (known == nullptr) {
+      parse.error += "unknown option ";
+      colour_code::AppendQuoted(parse.error, argument);
+      parse.error += "; see bands --help";
+      return parse;
+    }
+    std::optional<std::string_view>& target = request.*(known->target);
+    if (target) {
+      parse.error = Text(option) + " given twice";
+      return parse;
+    }
     if (equals != std::string_view::npos) {
-      *target = argument.substr(equals + 1);
+      target = After(argument, equals + 1);
     } else if (i + 1 < arguments.size()) {
-      *target = arguments[++i];
+      target = arguments[++i];
     } else {
-      return {{},
-              std::string(option) + " needs an argument, e.g. " +
-                  (option == "--value"       ? "--value 4.7k"
-                   : option == "--tolerance" ? "--tolerance 5%"
-                                             : "--series E24")};
+      parse.error = Text(option) + " needs an argument, e.g. " + known->example;
+      return parse;
     }
   }
-  if (request.help || request.version) return {request, {}};
-  if (request.value && !request.colours.empty()) {
-    return {{}, "give either colours or --value, not both"};
+  if (request.help || request.version) return parse;
+  if (request.value && request.colourArguments > 0) {
+    parse.error += "give either colours or --value, not both";
+  } else if (request.tolerance && !request.value) {
+    parse.error += "--tolerance goes with --value";
+  } else if (request.coefficient && !request.value) {
+    parse.error += "--coefficient goes with --value";
+  } else if (request.series && !request.value) {
+    parse.error += "--series goes with --value";
+  } else if (request.details && request.value) {
+    parse.error += "--details goes with colours or a marking, not with --value";
+  } else if (!request.value && request.colourArguments == 0) {
+    parse.error += "no colours and no --value given; see bands --help";
   }
-  if (request.tolerance && !request.value) return {{}, "--tolerance goes with --value"};
-  if (request.series && !request.value) return {{}, "--series goes with --value"};
-  if (request.details && request.value)
-    return {{}, "--details goes with colours, not with --value"};
-  if (!request.value && request.colours.empty()) {
-    return {{}, "no colours and no --value given; see bands --help"};
-  }
-  return {request, {}};
+  return parse;
 }
 
-int Refuse(std::ostream& err, const std::string& message) {
-  err << "bands: " << message << "\n";
+int Refuse(Output& err, const Text& message) {
+  err.Write("bands: ");
+  err.Line(message.View());
   return ExitBadInput;
 }
 
-std::string FailureReason(EncodingFailure failure, const Resistance& value, int digitBands,
-                          BandColour tolerance) {
-  const char* const digitWord = digitBands == 2 ? "2" : "3";
-  switch (failure) {
-    case EncodingFailure::FinerThanStep:
-      return "cannot encode " + ResistanceText(value) +
-             ": it has a digit below 0.01 ohm, the finest step of the code";
-    case EncodingFailure::TooManyDigits:
-      return "cannot encode " + ResistanceText(value) + ": it has " +
-             std::to_string(value.digits.size()) + " significant digits, the code shows only " +
-             digitWord;
-    case EncodingFailure::TooLarge:
-      return "cannot encode " + ResistanceText(value) + ": above " +
-             (digitBands == 2 ? "99 G ohm" : "999 G ohm") + ", the largest value of the code";
-    case EncodingFailure::ToleranceNotOffered: {
-      const BandGroupKind group =
-          digitBands == 2 ? BandGroupKind::FourBandTolerance : BandGroupKind::FiveBandTolerance;
-      return "cannot encode a " + std::to_string(TolerancePercent(tolerance)) +
-             "% tolerance: the code offers " + ToleranceList(GroupColours(group));
-    }
-    case EncodingFailure::None: break;
+// The details of a reading of colours: the range, the series, a warning,
+// and the reading from the other end when it is another.
+void WriteDetails(const Reading& reading, const ReadOutcome& otherEnd, Output& out) {
+  if (reading.IsZeroOhm()) return;
+  if (const std::optional<Text> range = colour_code::RangeLine(reading)) out.Line(range->View());
+  const Resistance value = reading.Value();
+  out.Line(colour_code::SeriesLine(value).View());
+  if (reading.tolerance) {
+    if (const std::optional<Text> warning =
+            colour_code::SeriesWarningLine(value, *reading.tolerance))
+      out.Line(warning->View());
   }
-  return {};
+  if (otherEnd && colour_code::ReadingLine(*otherEnd) != colour_code::ReadingLine(reading)) {
+    out.Line(colour_code::OtherEndLine(*otherEnd).View());
+  }
 }
 
-// The code lines of `value`, each followed by its picture when asked for.
-std::string CodeLines(const Resistance& value, std::optional<BandColour> tolerance, bool pictures,
-                      bool& anyShown) {
-  std::string lines;
-  for (const int digitBands : {2, 3}) {
-    const Encoding encoding = EncodeResistance(value, digitBands, tolerance);
-    lines += std::to_string(digitBands + 2) + " bands: ";
-    if (encoding.failure == EncodingFailure::None) {
-      anyShown = true;
-      std::vector<CodeColour> colours;
-      for (std::size_t i = 0; i < encoding.colours.size(); ++i) {
-        if (i != 0) lines += ' ';
-        lines += ColourName(encoding.colours[i]);
-        colours.push_back(ToCodeColour(encoding.colours[i]));
+int ShowColours(const Request& request, bool pictures, Output& out, Output& err) {
+  const ColourWords& words = request.colours;
+  const std::size_t count = words.count;
+  if (colour_code::BandRoles(count).empty()) {
+    return Refuse(err, colour_code::ReadFaultMessage(
+                           {colour_code::ReadFault::BandCount, count, 0, Colour::Black}));
+  }
+  Colour colours[colour_code::MaxBands];
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::optional<Colour> colour = ColourOfWord(words.words[i]);
+    if (!colour) {
+      return Refuse(err, colour_code::UnknownColourMessage(count, i, words.words[i],
+                                                           SpellingSuggestion(words.words[i])));
+    }
+    colours[i] = *colour;
+  }
+  const std::span<const Colour> given(colours, count);
+  const ReadOutcome reading = colour_code::ReadCode(given);
+  // One band reads the same from either end.
+  const Code reversed = Code::Of(given).Reversed();
+  const ReadOutcome otherEnd =
+      count > 1 ? colour_code::ReadCode(reversed.Bands()) : ReadOutcome(reading.Error());
+  if (!reading) {
+    // A gold or silver band first is the common sign of a code held the
+    // wrong way round; the user decides, so nothing goes to standard output.
+    Refuse(err, colour_code::ReadFaultMessage(reading.Error()));
+    if (otherEnd) Refuse(err, colour_code::OtherEndFaultLine(*otherEnd));
+    return ExitBadInput;
+  }
+  out.Line(colour_code::ReadingLine(*reading).View());
+  if (pictures) WriteResistorPicture(out, reading->code, reading->code.count);
+  if (request.details) WriteDetails(*reading, otherEnd, out);
+  return ExitDone;
+}
+
+// The lines of a marking's reading; named by its kind when the marking
+// reads two ways.
+void WriteMarkingReading(const MarkingReading& reading, bool named, bool details, Output& out) {
+  Text line;
+  if (named) {
+    line += colour_code::MarkingKindName(reading.kind);
+    line += ": ";
+  }
+  line += colour_code::MarkingLine(reading);
+  out.Line(line.View());
+  if (!details) return;
+  out.Line(colour_code::MarkingDetailLine(reading).View());
+  const Resistance value = reading.Value();
+  if (value.IsZero()) return;
+  out.Line(colour_code::SeriesLine(value).View());
+}
+
+int ShowMarking(const MarkingReadings& markings, bool details, Output& out) {
+  for (std::size_t i = 0; i < markings.count; ++i) {
+    WriteMarkingReading(markings.readings[i], markings.count > 1, details, out);
+  }
+  return ExitDone;
+}
+
+// Whether `text` holds a decimal digit: then it was meant as a number.
+bool HasDigit(std::string_view text) {
+  for (const char c : text) {
+    if (c >= '0' && c <= '9') return true;
+  }
+  return false;
+}
+
+// Colours, or one argument that names no colour: an SMD marking, or a value
+// given without --value.
+int ShowReading(const Request& request, bool pictures, Output& out, Output& err) {
+  if (request.colourArguments == 1) {
+    const std::string_view word = request.firstColourArgument;
+    bool allColours = true;
+    for (std::size_t i = 0; i < request.colours.count && i < ColourWords::Capacity; ++i) {
+      if (!ColourOfWord(request.colours.words[i])) allColours = false;
+    }
+    if (!allColours) {
+      const MarkingReadings markings = colour_code::ReadMarking(word);
+      if (markings.count > 0) return ShowMarking(markings, request.details, out);
+      const colour_code::ValueParse value = colour_code::ParseValue(word);
+      if (value.value) return Refuse(err, colour_code::ValueNotColourMessage(word));
+      if (HasDigit(word)) {
+        Text message;
+        colour_code::AppendQuoted(message, word);
+        message += " is neither a colour nor an SMD marking; as a value: ";
+        message += value.error;
+        return Refuse(err, message);
       }
-      lines += '\n';
-      if (pictures) lines += ResistorPicture(colours);
-    } else {
-      lines +=
-          FailureReason(encoding.failure, value, digitBands, tolerance.value_or(BandColour::None));
-      lines += '\n';
     }
   }
-  return lines;
+  return ShowColours(request, pictures, out, err);
 }
 
-int ShowCodes(const Request& request, bool pictures, std::ostream& out, std::ostream& err) {
+// The lines of the codes of `value`, each whole code followed by its
+// picture when asked for, then its SMD markings. Returns whether any code
+// shows the value.
+bool WriteCodes(const Resistance& value, std::optional<Colour> tolerance,
+                std::optional<Colour> coefficient, bool pictures, Output& out) {
+  bool shown = false;
+  const auto write = [&](const CodeRequest& request) {
+    const WriteOutcome outcome = colour_code::WriteCode(value, request);
+    out.Line(colour_code::WriteLine(value, request, outcome).View());
+    if (!outcome) return;
+    shown = true;
+    if (pictures) WriteResistorPicture(out, outcome->code, outcome->bands);
+  };
+  if (value.IsZero()) {
+    // A zero-ohm link has one black band and no tolerance.
+    write({1, std::nullopt, std::nullopt});
+  } else {
+    write({4, tolerance, std::nullopt});
+    write({5, tolerance, std::nullopt});
+    if (coefficient) write({6, tolerance, coefficient});
+  }
+  out.Line(colour_code::MarkingsLine(colour_code::MarkingsOf(value)).View());
+  return shown;
+}
+
+Text SeriesChoices() {
+  Text choices("choose ");
+  const std::span<const StandardSeries> all = colour_code::AllStandardSeries();
+  for (std::size_t i = 0; i < all.size(); ++i) {
+    if (i != 0) choices += i + 1 == all.size() ? " or " : ", ";
+    choices += all[i].name;
+  }
+  return choices;
+}
+
+Text QuotedRefusal(std::string_view what, std::string_view given, const Text& reason) {
+  Text message(what);
+  message += ' ';
+  colour_code::AppendQuoted(message, given);
+  message += ": ";
+  return message + reason;
+}
+
+int ShowCodes(const Request& request, bool pictures, Output& out, Output& err) {
   const StandardSeries* series = nullptr;
   if (request.series) {
-    series = FindStandardSeries(*request.series);
-    if (series == nullptr) {
-      return Refuse(err, "series \"" + std::string(*request.series) +
-                             "\": choose E3, E6, E12, E24, E48, E96 or E192");
+    series = colour_code::FindStandardSeries(*request.series);
+    if (series == nullptr)
+      return Refuse(err, QuotedRefusal("series", *request.series, SeriesChoices()));
+  }
+  const colour_code::ValueParse parse = colour_code::ParseValue(*request.value);
+  if (!parse.value) return Refuse(err, QuotedRefusal("value", *request.value, parse.error));
+  std::optional<Colour> tolerance;
+  if (request.tolerance) {
+    tolerance = colour_code::ToleranceFromText(*request.tolerance);
+    if (!tolerance) {
+      return Refuse(err, QuotedRefusal("tolerance", *request.tolerance,
+                                       Text("choose ") + colour_code::ToleranceChoices()));
     }
   }
-  const ResistanceParse parse = ParseResistance(*request.value);
-  if (!parse.value) {
-    return Refuse(err, "value \"" + std::string(*request.value) + "\": " + parse.error);
-  }
-  std::optional<BandColour> tolerance;
-  if (request.tolerance) {
-    tolerance = ToleranceFromText(*request.tolerance);
-    if (!tolerance) {
-      return Refuse(err, "tolerance \"" + std::string(*request.tolerance) + "\": choose " +
-                             ToleranceList(GroupColours(BandGroupKind::FiveBandTolerance)));
+  std::optional<Colour> coefficient;
+  if (request.coefficient) {
+    coefficient = colour_code::CoefficientFromText(*request.coefficient);
+    if (!coefficient) {
+      return Refuse(err, QuotedRefusal("coefficient", *request.coefficient,
+                                       Text("choose ") + colour_code::CoefficientChoices()));
     }
   }
 
-  bool anyShown = false;
-  std::string lines = CodeLines(*parse.value, tolerance, pictures, anyShown);
-  if (series != nullptr && !parse.value->digits.empty()) {
-    const std::string name(series->name);
-    if (InSeries(*series, *parse.value)) {
-      lines += name + ": " + ResistanceText(*parse.value) + " is a standard value\n";
+  const Resistance& value = *parse.value;
+  const bool shown = WriteCodes(value, tolerance, coefficient, pictures, out);
+  if (series != nullptr && !value.IsZero()) {
+    if (colour_code::InSeries(*series, value)) {
+      out.Line(colour_code::StandardValueLine(*series, value).View());
     } else {
       // The standard values on either side, with their codes.
       const StandardSeries* const one[] = {series};
-      const NearestStandardValues nearest = NearestValues(one, *parse.value);
-      bool nearestShown = false;
-      lines += name + " below: " + ResistanceText(nearest.below) + "\n";
-      lines += CodeLines(nearest.below, tolerance, pictures, nearestShown);
-      lines += name + " above: " + ResistanceText(nearest.above) + "\n";
-      lines += CodeLines(nearest.above, tolerance, pictures, nearestShown);
+      const colour_code::NearestValues nearest = colour_code::Nearest(one, value);
+      out.Line(colour_code::NeighbourLine(*series, false, nearest.below).View());
+      WriteCodes(nearest.below, tolerance, coefficient, pictures, out);
+      out.Line(colour_code::NeighbourLine(*series, true, nearest.above).View());
+      WriteCodes(nearest.above, tolerance, coefficient, pictures, out);
     }
   }
-  out << lines;
-  return anyShown ? ExitDone : ExitNotEncodable;
-}
-
-int ShowReading(const Request& request, bool pictures, std::ostream& out, std::ostream& err) {
-  const ResistorReading reading = ReadResistorCode(request.colours);
-  // The colours read from the other end, when the count can form a code.
-  ResistorReading otherEnd;
-  if (request.colours.size() >= 3 && request.colours.size() <= 6) {
-    const std::vector<std::string_view> reversed(request.colours.rbegin(), request.colours.rend());
-    otherEnd = ReadResistorCode(reversed);
-  }
-  if (!reading.code) {
-    // A gold or silver band first is the common sign of a code held the
-    // wrong way round; the user decides, so nothing goes to standard output.
-    std::string message = "bands: " + reading.error + "\n";
-    if (otherEnd.code) message += "bands: from the other end: " + otherEnd.line + "\n";
-    err << message;
-    return ExitBadInput;
-  }
-  std::string lines = reading.line + "\n";
-  if (pictures) lines += ResistorPicture(reading.code->colours);
-  if (request.details) lines += DetailLines(*reading.code, otherEnd.code ? &otherEnd : nullptr);
-  out << lines;
-  return ExitDone;
+  return shown ? ExitDone : ExitNotEncodable;
 }
 
 }  // namespace
 
-int RunBands(std::span<const std::string_view> arguments, std::ostream& out, std::ostream& err) {
-  return RunBands(arguments, out, err, OutputTerminal{});
-}
-
-int RunBands(std::span<const std::string_view> arguments, std::ostream& out, std::ostream& err,
+int RunBands(std::span<const std::string_view> arguments, Output& out, Output& err,
              const OutputTerminal& terminal) {
-  try {
-    const RequestParse parse = ParseArguments(arguments);
-    if (!parse.error.empty()) return Refuse(err, parse.error);
-    const Request& request = parse.request;
-    if (request.help) {
-      out << kHelp;
-      return ExitDone;
-    }
-    if (request.version) {
-      out << "bands " BANDS_VERSION "\n";
-      return ExitDone;
-    }
-    const std::string_view color = request.color.value_or("auto");
-    const bool pictures =
-        color == "always" || (color == "auto" && terminal.isTerminal && !terminal.noColor);
-    if (request.value) return ShowCodes(request, pictures, out, err);
-    return ShowReading(request, pictures, out, err);
-  } catch (const std::bad_alloc&) {
-    err << "bands: out of memory\n";
-    return ExitFailure;
+  const RequestParse parse = ParseArguments(arguments);
+  if (!parse.error.Empty()) return Refuse(err, parse.error);
+  const Request& request = parse.request;
+  if (request.help) {
+    WriteHelp(out);
+    return ExitDone;
   }
+  if (request.version) {
+    out.Line("bands " BANDS_VERSION);
+    return ExitDone;
+  }
+  const std::string_view color = request.color.value_or("auto");
+  const bool pictures = color == "always" || (color == "auto" && terminal.isTerminal &&
+                                              !terminal.noColor && !terminal.dumbTerminal);
+  if (request.value) return ShowCodes(request, pictures, out, err);
+  return ShowReading(request, pictures, out, err);
 }

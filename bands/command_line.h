@@ -3,29 +3,29 @@
 // command line was understood.
 #pragma once
 
-#include <ostream>
 #include <span>
 #include <string_view>
 
+#include "output.h"
+
 // Exit statuses.
 inline constexpr int ExitDone = 0;
-inline constexpr int ExitNotEncodable = 1;  // neither code can encode the value asked for
+inline constexpr int ExitNotEncodable = 1;  // no code can show the value asked for
 inline constexpr int ExitBadInput = 2;
-inline constexpr int ExitFailure = 3;  // out of memory, or the output could not be written
-
-// Runs `bands` with `arguments` (the program name not included): results to
-// `out`, messages to `err`, one line each ending in "\n". Returns the exit
-// status.
-int RunBands(std::span<const std::string_view> arguments, std::ostream& out, std::ostream& err);
+inline constexpr int ExitFailure =
+    3;  // the output could not be written, or no memory for the arguments
 
 // Where standard output goes, for the resistor pictures of --color=auto.
 struct OutputTerminal {
-  bool isTerminal = false;  // standard output is a terminal
-  bool noColor = false;     // NO_COLOR is set to a non-empty text
+  bool isTerminal = false;    // standard output is a terminal that shows the pictures' colours
+  bool noColor = false;       // NO_COLOR is set to a non-empty text
+  bool dumbTerminal = false;  // TERM is "dumb": a terminal without colours
 };
 
-// The same; a picture follows each reading and each code line when
-// --color=always, or when --color=auto (the default) and `terminal` is a
-// terminal without NO_COLOR.
-int RunBands(std::span<const std::string_view> arguments, std::ostream& out, std::ostream& err,
-             const OutputTerminal& terminal);
+// Runs `bands` with `arguments` (the program name not included): results to
+// `out`, messages to `err`, each line ending in "\n", messages beginning
+// with "bands: ". A picture follows each reading and each line of colours
+// when --color=always, or when --color=auto (the default) and `terminal` is
+// a terminal with colours and without NO_COLOR. Returns the exit status.
+int RunBands(std::span<const std::string_view> arguments, Output& out, Output& err,
+             const OutputTerminal& terminal = {});

@@ -1,35 +1,55 @@
 #include "resistor_picture.h"
 
+#include "colour_code/colours.h"
+#include "colour_code/text.h"
+
 namespace {
+
+using colour_code::Colour;
+using colour_code::Rgb;
+using colour_code::Text;
 
 constexpr Rgb kBody = {222, 196, 145};
 constexpr Rgb kLead = {170, 170, 170};
+constexpr Rgb kOpenMark = {90, 60, 30};
 
 // The terminal's 24-bit colour sequence for the background (48) or the
 // text (38).
-std::string ColourSequence(int layer, Rgb colour) {
-  return "\x1b[" + std::to_string(layer) + ";2;" + std::to_string(colour.red) + ";" +
-         std::to_string(colour.green) + ";" + std::to_string(colour.blue) + "m";
+Text ColourSequence(int layer, Rgb colour) {
+  Text sequence("\x1b[");
+  sequence.AppendNumber(layer).Append(";2;").AppendNumber(colour.red).Append(';');
+  sequence.AppendNumber(colour.green).Append(';').AppendNumber(colour.blue).Append('m');
+  return sequence;
 }
 
-std::string Background(Rgb colour) { return ColourSequence(48, colour); }
-
-// The tolerance band stands apart from the value's bands; three bands have none.
-std::size_t ToleranceIndex(std::size_t count) {
-  return count == 6 ? 4 : count >= 4 ? count - 1 : count;
+void WriteLead(Output& out) {
+  out.Write(ColourSequence(38, kLead).View());
+  out.Write("----\x1b[0m");
 }
 
 }  // namespace
 
-std::string ResistorPicture(std::span<const CodeColour> colours) {
-  const std::string lead = ColourSequence(38, kLead) + "----" + "\x1b[0m";
-  std::string body = Background(kBody) + " ";
-  for (std::size_t i = 0; i < colours.size(); ++i) {
-    if (i == ToleranceIndex(colours.size())) body += "  ";
-    body +=
-        colours[i] == CodeColour::None ? Background(kBody) : Background(CodeInfo(colours[i]).paint);
-    body += "  ";
-    body += Background(kBody) + " ";
+void WriteResistorPicture(Output& out, const colour_code::Code& code, std::size_t bands) {
+  const Text body = ColourSequence(48, kBody);
+  const std::size_t tolerance = colour_code::ToleranceBand(bands);
+  WriteLead(out);
+  out.Write(body.View());
+  out.Write(" ");
+  for (std::size_t i = 0; i < bands; ++i) {
+    if (i == tolerance) out.Write("  ");
+    if (i >= code.count) {
+      out.Write(ColourSequence(38, kOpenMark).View());
+      out.Write("??");
+    } else if (code.colours[i] == Colour::None) {
+      out.Write("  ");
+    } else {
+      out.Write(ColourSequence(48, colour_code::Info(code.colours[i]).paint).View());
+      out.Write("  ");
+      out.Write(body.View());
+    }
+    out.Write(" ");
   }
-  return lead + body + "\x1b[0m" + lead + "\n";
+  out.Write("\x1b[0m");
+  WriteLead(out);
+  out.Write("\n");
 }

@@ -2,12 +2,14 @@
 // the leads, the body and its bands in their colours.
 #pragma once
 
-#include <span>
-#include <string>
+#include <cstddef>
 
-#include "code_colours.h"
+#include "colour_code/code.h"
+#include "output.h"
 
-// One line ending in "\n", with the terminal's colours reset at its end. A
-// None band leaves the body bare; the tolerance band stands apart from the
-// value's bands, as on the part.
-std::string ResistorPicture(std::span<const CodeColour> colours);
+// Writes one line, with the terminal's colours reset at its end: the chosen
+// bands of a code of `bands` bands (code.count of them, first band first).
+// The tolerance band stands apart from the value's bands, as on the part;
+// a None band leaves the body bare, and a band still to choose shows a
+// question mark on the bare body.
+void WriteResistorPicture(Output& out, const colour_code::Code& code, std::size_t bands);

@@ -4,7 +4,7 @@
 # for them is linked in), with no unwind tables (nothing in them unwinds),
 # and optimised across files at link time; each function and datum gets a
 # section of its own so that the linker drops what nothing reaches; and the
-# programs carry no symbols. GoogleTest, the test programs and bands keep
+# programs carry no symbols. GoogleTest and the test programs keep
 # exceptions. Natively this does nothing.
 set(LEAN_COMPILE_FLAGS "")
 set(STRIPPED_LINK_FLAGS "")
@@ -26,11 +26,4 @@ function(build_lean target)
   if(type STREQUAL "EXECUTABLE")
     target_link_options(${target} PRIVATE -Os ${STRIPPED_LINK_FLAGS})
   endif()
-endfunction()
-
-# Links the program `target` without symbols and without the sections that
-# nothing reaches, its compile flags unchanged: for bands, which keeps
-# exceptions and iostreams.
-function(build_stripped target)
-  target_link_options(${target} PRIVATE ${STRIPPED_LINK_FLAGS})
 endfunction()

@@ -1,5 +1,5 @@
 # bash completion for bands: its options, the values of --tolerance,
-# --series and --color, and colour names (or letter codes, when the word is
+# --coefficient, --series and --color, and colour names (or letter codes, when the word is
 # begun in capitals), also after a comma, hyphen or slash inside a code.
 
 _bands() {
@@ -19,8 +19,11 @@ _bands() {
         option=${cur%%=*}
         prefix=$option=
         cur=${cur#*=}
-    elif [[ $prev == --value || $prev == --tolerance || $prev == --series ]]; then
+    elif [[ $prev == --value || $prev == --tolerance || $prev == --coefficient || $prev == --series ]]; then
         option=$prev
+    elif [[ $prev == --color || $prev == --colour ]] && [[ -n $cur ]] && [[ never == "$cur"* || always == "$cur"* || auto == "$cur"* ]]; then
+        # WHEN after a blank; a colour there stays a colour.
+        option=--color
     fi
 
     local IFS=$'\n'
@@ -30,21 +33,25 @@ _bands() {
             return
             ;;
         --tolerance)
-            COMPREPLY=($(compgen -P "$prefix" -W $'1%\n2%\n5%\n10%\n20%' -- "$cur"))
+            COMPREPLY=($(compgen -P "$prefix" -W $'0.01%\n0.02%\n0.05%\n0.1%\n0.25%\n0.5%\n1%\n2%\n5%\n10%\n20%' -- "$cur"))
+            return
+            ;;
+        --coefficient)
+            COMPREPLY=($(compgen -P "$prefix" -W $'1\n5\n10\n15\n20\n25\n50\n100\n250' -- "$cur"))
             return
             ;;
         --series)
             COMPREPLY=($(compgen -P "$prefix" -W $'E3\nE6\nE12\nE24\nE48\nE96\nE192' -- "$cur"))
             return
             ;;
-        --color)
+        --color | --colour)
             COMPREPLY=($(compgen -P "$prefix" -W $'never\nalways\nauto' -- "$cur"))
             return
             ;;
     esac
 
     if [[ $cur == -* ]]; then
-        COMPREPLY=($(compgen -W $'--value\n--tolerance\n--series\n--details\n--color=\n--help\n--version' -- "$cur"))
+        COMPREPLY=($(compgen -W $'--value\n--tolerance\n--coefficient\n--series\n--details\n--color=\n--help\n--version' -- "$cur"))
         [[ ${COMPREPLY[0]-} == *= ]] && compopt -o nospace 2>/dev/null
         return
     fi

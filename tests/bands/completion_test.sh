@@ -31,16 +31,23 @@ check() {
 
 # Options.
 check "--value --version" bands --v
-check "--color=" bands --c
+check "--coefficient --color=" bands --c
 check "--details" bands brown --d
-check "--color= --details --help --series --tolerance --value --version" bands -
+check "--coefficient --color= --details --help --series --tolerance --value --version" bands -
 # Their values, with "=" a word break and without.
 check "always auto never" bands --color =
 check "always auto" bands --color = a
 check "--color=always --color=auto" bands --color=a
 check "E12 E192" bands --value 4.7k --series E1
 check "--series=E24" bands --value 4.7k --series=E2
-check "1% 10% 2% 20% 5%" bands --value 4.7k --tolerance ""
+check "0.01% 0.02% 0.05% 0.1% 0.25% 0.5% 1% 10% 2% 20% 5%" bands --value 4.7k --tolerance ""
+check "5%" bands --value 4.7k --tolerance 5
+check "1 10 100 15" bands --value 4.7k --coefficient 1
+check "--coefficient=20 --coefficient=25 --coefficient=250" bands --value 4.7k --coefficient=2
+# WHEN after a blank, and a colour after --color alone.
+check "never" bands --color n
+check "always auto" bands --color a
+check "black blue brown" bands --color b
 check "" bands --value ""
 check "" bands --value 4.7k b
 check "" bands --value=4.7k b

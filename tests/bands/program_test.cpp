@@ -24,21 +24,41 @@ TEST(Program, PrintsTheColoursOfAValue) {
   const ProgramRun run = RunBandsProgram({"--value", "4.7 k ohm", "--tolerance", "5%"});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, "4 bands: yellow violet red gold" + kNewline +
-                         "5 bands: yellow violet black brown gold" + kNewline);
+                         "5 bands: yellow violet black brown gold" + kNewline + "SMD: 472, 4701" +
+                         kNewline);
   EXPECT_EQ(run.err, "");
 }
 
-TEST(Program, ExitsWith1WhenNeitherCodeCanEncodeTheValue) {
-  const ProgramRun run = RunBandsProgram({"--value", "0.001"});
+TEST(Program, ExitsWith1WhenNoCodeCanShowTheValue) {
+  const ProgramRun run = RunBandsProgram({"--value", "123.4"});
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.out,
-            "4 bands: cannot encode 0.001 ohm: it has a digit below 0.01 ohm, the finest step of "
-            "the code" +
+            "4 bands: cannot encode 123.4 ohm: it has 4 significant digits, the code shows only 2" +
                 kNewline +
-                "5 bands: cannot encode 0.001 ohm: it has a digit below 0.01 ohm, the finest step "
-                "of the code" +
-                kNewline);
+                "5 bands: cannot encode 123.4 ohm: it has 4 significant digits, the code shows "
+                "only 3" +
+                kNewline + "SMD: none" + kNewline);
   EXPECT_EQ(run.err, "");
+}
+
+TEST(Program, ReadsTheZeroOhmBandAndMarkings) {
+  const struct {
+    std::vector<std::string> arguments;
+    std::string out;
+  } cases[] = {
+      {{"black"}, "Resistance: 0 ohm" + kNewline},
+      {{"--value", "0"}, "1 band: black" + kNewline + "SMD: 0R, 000" + kNewline},
+      {{"472"}, "Resistance: 4.7 k ohm" + kNewline},
+      {{"10R"},
+       "R notation: Resistance: 10 ohm" + kNewline + "EIA-96: Resistance: 1.24 ohm, 1%" + kNewline},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.arguments.front());
+    const ProgramRun run = RunBandsProgram(c.arguments);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, c.out);
+    EXPECT_EQ(run.err, "");
+  }
 }
 
 TEST(Program, BadInputGivesStatus2AMessageAndNoOutput) {
@@ -48,15 +68,17 @@ TEST(Program, BadInputGivesStatus2AMessageAndNoOutput) {
   } cases[] = {
       {{}, "no colours and no --value"},
       {{"brown", "black"}, "got 2"},
-      {{"purple", "black", "red", "gold"}, "band 1 of 4 (first digit): unknown colour \"purple\""},
+      {{"purple", "black", "red", "gold"},
+       "band 1 of 4 (first digit): unknown colour \"purple\"; did you mean violet?"},
       {{"gold", "black", "red", "gold"}, "band 1 of 4 (first digit): gold is not offered"},
       {{"brown", "black", "red", "pink"},
        "band 4 of 4 (tolerance): pink is not offered; choose none, brown, red, green, blue, "
-       "violet, orange, "
-       "yellow, grey, silver, gold"},
+       "violet, orange, yellow, grey, silver, gold"},
       {{"--value", "4.7x"}, "value \"4.7x\": unexpected \"x\""},
       {{"--value", "1000G"}, "value \"1000G\": above 999 G ohm"},
-      {{"--value", "1k", "--tolerance", "3%"}, "tolerance \"3%\": choose 1%, 2%, 5%, 10%, 20%"},
+      {{"--value", "1k", "--tolerance", "3%"}, "tolerance \"3%\": choose 0.01%, 0.02%"},
+      {{"4.7k"},
+       "\"4.7k\" is a value, not a colour or a marking; for its colours write --value 4.7k"},
       {{"--frob"}, "unknown option \"--frob\""},
   };
   for (const auto& c : cases) {
@@ -88,7 +110,7 @@ TEST(Program, HelpAndVersion) {
 
   const ProgramRun version = RunBandsProgram({"--version"});
   EXPECT_EQ(version.status, 0);
-  EXPECT_EQ(version.out, "bands 1.0.0.1" + kNewline);
+  EXPECT_EQ(version.out, "bands " BANDS_VERSION + kNewline);
 }
 
 }  // namespace

@@ -1,163 +1,152 @@
-// Every selection the windows allow, there and back: the reading's value,
-// the colours --value prints for it, and the reading of those colours must
-// all be the same value, with the same tolerance.
+// Every code of 3 to 6 bands with every colour in every role, there and
+// back at the command line: its line shows the value the colours stand
+// for, and every line of colours that --value prints for that value, with
+// the line's tolerance and coefficient, reads back as the same.
 #include <gtest/gtest.h>
 
-#include "band_codes.h"
-#include "colour_names.h"
-#include "readings.h"
-#include "resistance_value.h"
+#include <optional>
+
+#include "colour_code/resistance.h"
 #include "run_bands.h"
 
 namespace {
 
-// Colour names by position in each group, as the windows list them.
-const char* const kDigitNames[] = {"black", "brown", "red",    "orange", "yellow",
-                                   "green", "blue",  "violet", "grey",   "white"};
-const char* const kMultiplierNames[] = {"black", "brown",  "red",  "orange", "yellow", "green",
-                                        "blue",  "violet", "grey", "white",  "silver", "gold"};
-// Powers of ten of the multiplier positions, in hundredths of an ohm:
-// Black multiplies by 1 ohm = 10^2 hundredths, Silver by 0.01 ohm = 10^0.
-const int kMultiplierHundredthsExponent[] = {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 0, 1};
+using colour_code::Resistance;
 
-struct Tolerance {
+struct Named {
   const char* name;
-  const char* percent;
+  int number;  // digit, or the multiplier's power of ten
 };
-const Tolerance kFourBandTolerances[] = {
-    {"none", "20%"}, {"red", "2%"}, {"silver", "10%"}, {"gold", "5%"}};
-const Tolerance kFiveBandTolerances[] = {
-    {"none", "20%"}, {"brown", "1%"}, {"red", "2%"}, {"silver", "10%"}, {"gold", "5%"}};
 
-std::int64_t PowerOfTen(int exponent) {
-  std::int64_t power = 1;
-  for (int i = 0; i < exponent; ++i) power *= 10;
-  return power;
+constexpr Named kDigits[] = {{"black", 0},  {"brown", 1}, {"red", 2},  {"orange", 3},
+                             {"yellow", 4}, {"green", 5}, {"blue", 6}, {"violet", 7},
+                             {"grey", 8},   {"white", 9}};
+constexpr Named kMultipliers[] = {{"pink", -3}, {"silver", -2}, {"gold", -1},  {"black", 0},
+                                  {"brown", 1}, {"red", 2},     {"orange", 3}, {"yellow", 4},
+                                  {"green", 5}, {"blue", 6},    {"violet", 7}, {"grey", 8},
+                                  {"white", 9}};
+constexpr const char* kTolerances[] = {"none", "silver", "gold",   "red",    "brown", "green",
+                                       "blue", "violet", "orange", "yellow", "grey"};
+constexpr const char* kCoefficients[] = {"black", "brown", "red",    "orange", "yellow",
+                                         "green", "blue",  "violet", "grey"};
+
+// "Resistance: 4.70 k ohm, 1%, 50 ppm/K" -> "4.70 k ohm", "1%", "50 ppm/K".
+struct LineParts {
+  std::string value;
+  std::string tolerance;
+  std::string coefficient;
+};
+
+LineParts SplitReading(const std::string& out) {
+  const std::string prefix = "Resistance: ";
+  EXPECT_TRUE(out.starts_with(prefix)) << out;
+  EXPECT_TRUE(out.ends_with("\n")) << out;
+  if (!out.starts_with(prefix) || !out.ends_with("\n")) return {};
+  std::string rest = out.substr(prefix.size(), out.size() - prefix.size() - 1);
+  LineParts parts;
+  std::string* const fields[] = {&parts.value, &parts.tolerance, &parts.coefficient};
+  for (std::string* field : fields) {
+    const std::size_t comma = rest.find(", ");
+    *field = rest.substr(0, comma);
+    if (comma == std::string::npos) break;
+    rest = rest.substr(comma + 2);
+  }
+  return parts;
 }
 
-// Whether two digits and a multiplier show exactly `hundredths`, tried in
-// every way the four-band code allows.
-bool FourBandCanShow(std::int64_t hundredths) {
-  for (const int exponent : kMultiplierHundredthsExponent) {
-    for (std::int64_t digits = 0; digits <= 99; ++digits) {
-      if (digits * PowerOfTen(exponent) == hundredths) return true;
+std::optional<Resistance> ValueOf(const std::string& text) {
+  return colour_code::ParseValue(text).value;
+}
+
+// figures x 10^exponent, with the first digit made of `figures`' digits.
+Resistance Expected(int figures, int exponent) {
+  return *Resistance::Of(std::to_string(figures), exponent);
+}
+
+void CheckRoundTrip(const std::vector<std::string_view>& colours, int figures, int exponent) {
+  SCOPED_TRACE(CommandLineOf(colours));
+  const BandsRun reading = RunBandsWith(colours);
+  ASSERT_EQ(reading.status, 0) << reading.err;
+  const LineParts parts = SplitReading(reading.out);
+  const Resistance expected = Expected(figures, exponent);
+  ASSERT_EQ(ValueOf(parts.value), expected) << reading.out;
+
+  std::vector<std::string_view> request = {"--value", parts.value, "--tolerance", parts.tolerance};
+  if (!parts.coefficient.empty()) {
+    request.push_back("--coefficient");
+    request.push_back(parts.coefficient);
+  }
+  const BandsRun codes = RunBandsWith(request);
+  ASSERT_EQ(codes.status, 0) << codes.out;
+  std::istringstream lines(codes.out);
+  std::string line;
+  int whole = 0;
+  while (std::getline(lines, line)) {
+    if (line.starts_with("SMD: ")) continue;
+    const std::vector<std::string> names = CodeWords(line);
+    if (expected.IsZero()) {
+      EXPECT_EQ(line, "1 band: black");
+      continue;
     }
+    if (names.empty()) {
+      // Only the four-band code may fail: three digits show whatever two do.
+      EXPECT_TRUE(line.starts_with("4 bands: cannot encode")) << line;
+      continue;
+    }
+    ++whole;
+    const BandsRun back = RunBandsWithStrings(names);
+    ASSERT_EQ(back.status, 0) << line << ": " << back.err;
+    const LineParts backParts = SplitReading(back.out);
+    EXPECT_EQ(ValueOf(backParts.value), expected) << line << " reads " << back.out;
+    EXPECT_EQ(backParts.tolerance, parts.tolerance) << line << " reads " << back.out;
+    // Only the six-band code has the coefficient.
+    EXPECT_EQ(backParts.coefficient, line.starts_with("6 bands: ") ? parts.coefficient : "")
+        << line << " reads " << back.out;
+    // The first digit is black only when the value is too small for a
+    // non-zero one: below 0.010 ohm with two digits, 0.100 ohm with three.
+    const Resistance smallestFull =
+        line.starts_with("4 bands: ") ? Expected(1, -2) : Expected(1, -1);
+    EXPECT_EQ(names.front() == "black", expected < smallestFull) << line;
   }
-  return false;
-}
-
-std::int64_t ValueInHundredths(const std::string& text) {
-  const ResistanceParse parse = ParseResistance(text);
-  EXPECT_TRUE(parse.value.has_value()) << text << ": " << parse.error;
-  if (!parse.value) return -1;
-  return HundredthsOfOhm(*parse.value).value_or(-1);
-}
-
-std::vector<std::string> Words(const std::string& text) {
-  std::vector<std::string> words;
-  std::istringstream stream(text);
-  for (std::string word; stream >> word;) words.push_back(word);
-  return words;
-}
-
-// Runs --value on a reading and checks that each code it prints reads back
-// as the same value and tolerance. Returns the two lines' colours ("" for a
-// code that cannot show the value).
-struct Codes {
-  std::string fourBand;
-  std::string fiveBand;
-};
-
-Codes CheckRoundTrip(const std::vector<std::string_view>& colours, std::int64_t expectedHundredths,
-                     const char* expectedPercent) {
-  const ColourCodeReading reading = ReadColourCode(colours);
-  EXPECT_EQ(reading.error, "");
-  const ReadingParts parts = SplitReading(reading.line);
-  EXPECT_EQ(ValueInHundredths(parts.value), expectedHundredths) << reading.line;
-  EXPECT_EQ(parts.tolerance, expectedPercent) << reading.line;
-
-  const BandsRun run = RunBandsWith({"--value", parts.value, "--tolerance", parts.tolerance});
-  EXPECT_EQ(run.status, 0) << reading.line;
-  EXPECT_EQ(run.err, "");
-  std::istringstream lines(run.out);
-  std::string fourLine, fiveLine;
-  std::getline(lines, fourLine);
-  std::getline(lines, fiveLine);
-  EXPECT_TRUE(fourLine.starts_with("4 bands: ")) << run.out;
-  EXPECT_TRUE(fiveLine.starts_with("5 bands: ")) << run.out;
-
-  Codes codes;
-  for (const auto& [line, bandCount, code] :
-       {std::tuple{fourLine, std::size_t{4}, &codes.fourBand},
-        std::tuple{fiveLine, std::size_t{5}, &codes.fiveBand}}) {
-    const std::string printed = line.substr(std::min<std::size_t>(9, line.size()));
-    if (printed.starts_with("cannot encode ")) continue;
-    const std::vector<std::string> names = Words(printed);
-    EXPECT_EQ(names.size(), bandCount) << line;
-    const ColourCodeReading back =
-        ReadColourCode(std::vector<std::string_view>(names.begin(), names.end()));
-    EXPECT_EQ(back.error, "") << line;
-    const ReadingParts backParts = SplitReading(back.line);
-    EXPECT_EQ(ValueInHundredths(backParts.value), expectedHundredths)
-        << reading.line << " -> " << line;
-    EXPECT_EQ(backParts.tolerance, expectedPercent) << reading.line << " -> " << line;
-    *code = printed;
+  if (!expected.IsZero()) {
+    EXPECT_GE(whole, 1) << codes.out;
   }
-  return codes;
 }
 
-// The first digit band is black only when the value is too small for a
-// non-zero first digit: below 0.10 ohm with two digits, 1.00 ohm with three.
-void CheckFirstDigit(const std::string& code, std::int64_t hundredths, std::int64_t smallestFull) {
-  if (code.empty()) return;
-  EXPECT_EQ(code.starts_with("black "), hundredths < smallestFull) << code << " for " << hundredths;
-}
-
-TEST(RoundTrip, EveryFourBandSelection) {
-  for (int first = 0; first < 10; ++first) {
-    for (int second = 0; second < 10; ++second) {
-      for (int multiplier = 0; multiplier < 12; ++multiplier) {
-        for (const Tolerance& tolerance : kFourBandTolerances) {
-          const std::int64_t hundredths =
-              (first * 10 + second) * PowerOfTen(kMultiplierHundredthsExponent[multiplier]);
-          const Codes codes = CheckRoundTrip({kDigitNames[first], kDigitNames[second],
-                                              kMultiplierNames[multiplier], tolerance.name},
-                                             hundredths, tolerance.percent);
-          // Every tolerance of the four-band code is one of the five-band code's
-          // too, and three digits hold whatever two do.
-          EXPECT_FALSE(codes.fourBand.empty());
-          EXPECT_FALSE(codes.fiveBand.empty());
-          CheckFirstDigit(codes.fourBand, hundredths, 10);
-          CheckFirstDigit(codes.fiveBand, hundredths, 100);
-          if (HasFailure()) return;
+TEST(RoundTrip, EveryThreeAndFourBandCode) {
+  for (const Named& first : kDigits) {
+    for (const Named& second : kDigits) {
+      for (const Named& multiplier : kMultipliers) {
+        const int figures = first.number * 10 + second.number;
+        CheckRoundTrip({first.name, second.name, multiplier.name}, figures, multiplier.number);
+        for (const char* tolerance : kTolerances) {
+          CheckRoundTrip({first.name, second.name, multiplier.name, tolerance}, figures,
+                         multiplier.number);
         }
+        if (HasFailure()) return;
       }
     }
   }
 }
 
-TEST(RoundTrip, EveryFiveBandSelection) {
-  for (int first = 0; first < 10; ++first) {
-    for (int second = 0; second < 10; ++second) {
-      for (int third = 0; third < 10; ++third) {
-        for (int multiplier = 0; multiplier < 12; ++multiplier) {
-          for (const Tolerance& tolerance : kFiveBandTolerances) {
-            const std::int64_t hundredths = (first * 100 + second * 10 + third) *
-                                            PowerOfTen(kMultiplierHundredthsExponent[multiplier]);
-            const Codes codes =
-                CheckRoundTrip({kDigitNames[first], kDigitNames[second], kDigitNames[third],
-                                kMultiplierNames[multiplier], tolerance.name},
-                               hundredths, tolerance.percent);
-            EXPECT_FALSE(codes.fiveBand.empty());
-            // The four-band code has no brown (1%) tolerance.
-            const bool fourBandCanShow =
-                FourBandCanShow(hundredths) && std::string_view(tolerance.name) != "brown";
-            EXPECT_EQ(!codes.fourBand.empty(), fourBandCanShow)
-                << hundredths << " " << tolerance.name;
-            CheckFirstDigit(codes.fourBand, hundredths, 10);
-            CheckFirstDigit(codes.fiveBand, hundredths, 100);
-            if (HasFailure()) return;
-          }
+// Five and six bands: every figure and multiplier, the tolerances and
+// coefficients taking turns so that each appears with many values.
+TEST(RoundTrip, EveryFiveAndSixBandValue) {
+  int turn = 0;
+  for (const Named& first : kDigits) {
+    for (const Named& second : kDigits) {
+      for (const Named& third : kDigits) {
+        for (const Named& multiplier : kMultipliers) {
+          const int figures = first.number * 100 + second.number * 10 + third.number;
+          const char* tolerance = kTolerances[turn % 11];
+          const char* coefficient = kCoefficients[turn % 9];
+          ++turn;
+          CheckRoundTrip({first.name, second.name, third.name, multiplier.name, tolerance}, figures,
+                         multiplier.number);
+          CheckRoundTrip(
+              {first.name, second.name, third.name, multiplier.name, tolerance, coefficient},
+              figures, multiplier.number);
+          if (HasFailure()) return;
         }
       }
     }

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "command_line.h"
+#include "output.h"
 
 struct BandsRun {
   int status;
@@ -19,25 +20,62 @@ struct BandsRun {
   std::string err;
 };
 
-inline BandsRun RunBandsWith(const std::vector<std::string_view>& arguments) {
-  std::ostringstream out, err;
-  const int status = RunBands(arguments, out, err);
-  return {status, out.str(), err.str()};
+inline void AppendToString(void* context, std::string_view text) {
+  static_cast<std::string*>(context)->append(text);
 }
 
-struct ReadingParts {
-  std::string value;      // "4.70 k ohm"
-  std::string tolerance;  // "1%", and the temperature coefficient after it when there is one
+inline BandsRun RunBandsWith(const std::vector<std::string_view>& arguments,
+                             const OutputTerminal& terminal = {}) {
+  BandsRun run{-1, {}, {}};
+  Output out(AppendToString, &run.out);
+  Output err(AppendToString, &run.err);
+  run.status = RunBands(arguments, out, err, terminal);
+  return run;
+}
+
+inline BandsRun RunBandsWithStrings(const std::vector<std::string>& arguments) {
+  return RunBandsWith(std::vector<std::string_view>(arguments.begin(), arguments.end()));
+}
+
+// "bands [--value] [4.7k]": a command line for a trace, each argument in
+// brackets so that blanks inside one show.
+inline std::string CommandLineOf(const std::vector<std::string_view>& arguments) {
+  std::string commandLine = "bands";
+  for (const std::string_view argument : arguments) {
+    commandLine += " [";
+    commandLine += argument;
+    commandLine += ']';
+  }
+  return commandLine;
+}
+
+// A command line and everything it prints: standard output, standard error
+// and the exit status.
+struct Typed {
+  std::vector<std::string_view> arguments;
+  const char* out;
+  const char* err;
+  int status;
 };
 
-// "Resistance: 4.70 k ohm, 1%" -> {"4.70 k ohm", "1%"}
-inline ReadingParts SplitReading(const std::string& line) {
-  const std::string prefix = "Resistance: ";
-  EXPECT_TRUE(line.starts_with(prefix)) << line;
-  const std::size_t comma = line.find(", ", prefix.size());
-  EXPECT_NE(comma, std::string::npos) << line;
-  if (comma == std::string::npos) return {};
-  return {line.substr(prefix.size(), comma - prefix.size()), line.substr(comma + 2)};
+inline void CheckTyped(const Typed& typed) {
+  SCOPED_TRACE(CommandLineOf(typed.arguments));
+  const BandsRun run = RunBandsWith(typed.arguments);
+  EXPECT_EQ(run.out, typed.out);
+  EXPECT_EQ(run.err, typed.err);
+  EXPECT_EQ(run.status, typed.status);
+}
+
+// The words of a line of colours after "N bands: ": {"yellow", "violet",
+// "red"}; empty for a line that is no whole code.
+inline std::vector<std::string> CodeWords(const std::string& line) {
+  const std::size_t colon = line.find(": ");
+  if (colon == std::string::npos || line.find(", then") != std::string::npos ||
+      line.find("cannot encode") != std::string::npos) {
+    return {};
+  }
+  std::istringstream words(line.substr(colon + 2));
+  return {std::istream_iterator<std::string>(words), {}};
 }
 
 // Checks the examples that --help lists under `heading` ("Examples:"): each
@@ -63,8 +101,8 @@ inline std::size_t CheckHelpExamples(std::string_view heading) {
   for (const auto& [command, expected] : examples) {
     SCOPED_TRACE(command);
     std::istringstream words(command);
-    std::vector<std::string> arguments{std::istream_iterator<std::string>(words), {}};
-    const BandsRun run = RunBandsWith({arguments.begin(), arguments.end()});
+    const std::vector<std::string> arguments{std::istream_iterator<std::string>(words), {}};
+    const BandsRun run = RunBandsWithStrings(arguments);
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, expected);
   }

@@ -1,6 +1,6 @@
 // The real `bands` program with its standard output on a pseudo-terminal:
-// the pictures appear there, and NO_COLOR or --color=never keeps the plain
-// lines.
+// the pictures appear there, and NO_COLOR, TERM=dumb or --color=never keep
+// the plain lines.
 #include <gtest/gtest.h>
 
 #include <poll.h>
@@ -21,7 +21,10 @@ struct TerminalRun {
   std::string out;  // as the terminal received it: "\n" comes as "\r\n"
 };
 
-TerminalRun RunOnTerminal(const std::vector<std::string>& arguments, const char* noColor) {
+// Runs bands on a new pseudo-terminal with NO_COLOR and TERM as given (null:
+// unset).
+TerminalRun RunOnTerminal(const std::vector<std::string>& arguments, const char* noColor,
+                          const char* term = "xterm-256color") {
   TerminalRun run;
   int master = -1;
   const pid_t child = forkpty(&master, nullptr, nullptr, nullptr);
@@ -30,6 +33,11 @@ TerminalRun RunOnTerminal(const std::vector<std::string>& arguments, const char*
       setenv("NO_COLOR", noColor, 1);
     } else {
       unsetenv("NO_COLOR");
+    }
+    if (term != nullptr) {
+      setenv("TERM", term, 1);
+    } else {
+      unsetenv("TERM");
     }
     std::vector<char*> argv{const_cast<char*>(BANDS_PROGRAM)};
     for (const std::string& argument : arguments)
@@ -83,9 +91,13 @@ TEST(Terminal, PicturesFollowTheLinesOnATerminal) {
 
   const TerminalRun codes = RunOnTerminal({"--value", "4.7k"}, nullptr);
   EXPECT_EQ(codes.status, 0);
-  EXPECT_TRUE(codes.out.starts_with("4 bands: yellow violet red\r\n\x1b[")) << codes.out;
-  EXPECT_NE(codes.out.find("\r\n5 bands: yellow violet black brown\r\n\x1b["), std::string::npos)
+  EXPECT_TRUE(codes.out.starts_with("4 bands: yellow violet red, then the tolerance band\r\n\x1b["))
       << codes.out;
+  EXPECT_NE(
+      codes.out.find("\r\n5 bands: yellow violet black brown, then the tolerance band\r\n\x1b["),
+      std::string::npos)
+      << codes.out;
+  EXPECT_TRUE(codes.out.ends_with("\r\nSMD: 472, 4701\r\n")) << codes.out;
 }
 
 TEST(Terminal, NoColorAndNeverKeepThePlainLines) {
@@ -93,11 +105,18 @@ TEST(Terminal, NoColorAndNeverKeepThePlainLines) {
   EXPECT_EQ(RunOnTerminal({"yellow", "violet", "red", "gold"}, "1").out, plain);
   EXPECT_EQ(RunOnTerminal({"--color=never", "yellow", "violet", "red", "gold"}, nullptr).out,
             plain);
-  // An empty NO_COLOR does not count (no-color.org); --color=always wins over
-  // NO_COLOR. Both print the line and then the picture.
+  EXPECT_EQ(RunOnTerminal({"--color", "never", "yellow", "violet", "red", "gold"}, nullptr).out,
+            plain);
+  // A dumb terminal shows no colours.
+  EXPECT_EQ(RunOnTerminal({"yellow", "violet", "red", "gold"}, nullptr, "dumb").out, plain);
+  // An empty NO_COLOR does not count (no-color.org), nor does a missing TERM;
+  // --color=always wins over NO_COLOR and TERM=dumb. Each prints the line and
+  // then the picture.
   for (const TerminalRun& run :
        {RunOnTerminal({"yellow", "violet", "red", "gold"}, ""),
-        RunOnTerminal({"--color=always", "yellow", "violet", "red", "gold"}, "1")}) {
+        RunOnTerminal({"yellow", "violet", "red", "gold"}, nullptr, nullptr),
+        RunOnTerminal({"--color=always", "yellow", "violet", "red", "gold"}, "1"),
+        RunOnTerminal({"--color", "always", "yellow", "violet", "red", "gold"}, nullptr, "dumb")}) {
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(run.out.starts_with(plain)) << run.out;
     EXPECT_NE(run.out.find("\x1b[48;2;"), std::string::npos) << run.out;

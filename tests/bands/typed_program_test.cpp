@@ -14,12 +14,16 @@ TEST(TypedProgram, OhmSignsLetterCodesAndSeparators) {
   } cases[] = {
       {{"--value", "4.7 k\xCE\xA9", "--tolerance", "5%"},
        "4 bands: yellow violet red gold" + kNewline + "5 bands: yellow violet black brown gold" +
-           kNewline},
-      {{"--value", "1M\xE2\x84\xA6"},
-       "4 bands: brown black green" + kNewline + "5 bands: brown black black yellow" + kNewline},
+           kNewline + "SMD: 472, 4701" + kNewline},
+      {{"--value", "1M\xE2\x84\xA6", "--tolerance",
+        "\xC2\xB1"
+        "10%"},
+       "4 bands: brown black green silver" + kNewline + "5 bands: brown black black yellow silver" +
+           kNewline + "SMD: 105, 1004, 01E" + kNewline},
       {{"BN", "BK", "RD", "GD"}, "Resistance: 1.0 k ohm, 5%" + kNewline},
       {{"brown,black,black,brown,red"}, "Resistance: 1.00 k ohm, 2%" + kNewline},
       {{"yellow violet red gold"}, "Resistance: 4.7 k ohm, 5%" + kNewline},
+      {{"4R7"}, "Resistance: 4.7 ohm" + kNewline},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.arguments.front());
@@ -42,6 +46,32 @@ TEST(TypedProgram, MessagesQuoteTheValueAsTyped) {
             "separator and is "
             "not guessed at; write 4.7 k\xE2\x84\xA6 or 4k7" +
                 kNewline);
+}
+
+// A Unicode minus is a minus, and a misspelt colour gets the colour meant.
+TEST(TypedProgram, MinusSignsAndMisspeltColours) {
+  const struct {
+    std::vector<std::string> arguments;
+    std::string err;
+  } cases[] = {
+      {{"--value",
+        "\xE2\x88\x92"
+        "5"},
+       "bands: value \"\xE2\x88\x92"
+       "5\": a resistance cannot be negative; write 5" +
+           kNewline},
+      {{"yelow", "violet", "red"},
+       "bands: band 1 of 3 (first digit): unknown colour \"yelow\"; did you mean yellow?" +
+           kNewline},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.arguments.back());
+    const ProgramRun run = RunProgram(BANDS_PROGRAM, c.arguments, kDeadlineMilliseconds);
+    EXPECT_TRUE(run.started && run.finishedInTime);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, c.err);
+  }
 }
 
 }  // namespace

@@ -1,220 +1,236 @@
-// Values as typed, and the colours of the codes that show them.
+// --value: the colours of the codes that show a value, each line a whole
+// code or saying which band is still to choose, the zero-ohm band, the
+// tolerances and coefficients as typed, the SMD markings and the standard
+// values around.
 #include <gtest/gtest.h>
 
-#include "band_codes.h"
-#include "resistance_value.h"
 #include "run_bands.h"
 
 namespace {
 
-constexpr std::int64_t kNotInHundredths = -1;
-
-struct ValueCase {
-  const char* text;
-  std::int64_t hundredths;  // kNotInHundredths when a digit lies below 0.01 ohm
-  const char* shown;        // ResistanceText
-};
-
-const ValueCase kValues[] = {
-    {"4700", 470000, "4.7 k ohm"},
-    {"4.7k", 470000, "4.7 k ohm"},
-    {"4k7", 470000, "4.7 k ohm"},
-    {"4K7", 470000, "4.7 k ohm"},
-    {"4.7 k ohm", 470000, "4.7 k ohm"},
-    {"4.7kohm", 470000, "4.7 k ohm"},
-    {" 4.7K Ohms ", 470000, "4.7 k ohm"},
-    {"4k7 ohm", 470000, "4.7 k ohm"},
-    {"0.22", 22, "0.22 ohm"},
-    {".22", 22, "0.22 ohm"},
-    {"R22", 22, "0.22 ohm"},
-    {"r22", 22, "0.22 ohm"},
-    {"4R7", 470, "4.7 ohm"},
-    {"47R", 4700, "47 ohm"},
-    {"47", 4700, "47 ohm"},
-    {"47.", 4700, "47 ohm"},
-    {"1M", 100000000, "1 M ohm"},
-    {"1M5", 150000000, "1.5 M ohm"},
-    {"2.2G", 220000000000, "2.2 G ohm"},
-    {"2.2g", 220000000000, "2.2 G ohm"},
-    {"2G2 OHM", 220000000000, "2.2 G ohm"},
-    {"999 G ohm", 99900000000000, "999 G ohm"},
-    {"999000000000", 99900000000000, "999 G ohm"},
-    {"100G", 10000000000000, "100 G ohm"},
-    {"999999", 99999900, "999.999 k ohm"},
-    {"1000", 100000, "1 k ohm"},
-    {"12.5", 1250, "12.5 ohm"},
-    // Leading and trailing zeros, as the readings write them.
-    {"001 ohm", 100, "1 ohm"},
-    {"000 ohm", 0, "0 ohm"},
-    {"0.00 ohm", 0, "0 ohm"},
-    {"0.10 k ohm", 10000, "100 ohm"},
-    {"4.70 k ohm", 470000, "4.7 k ohm"},
-    {"0", 0, "0 ohm"},
-    {"0.01", 1, "0.01 ohm"},
-    // Finer than a hundredth of an ohm.
-    {"0.001", kNotInHundredths, "0.001 ohm"},
-    {"4.755", kNotInHundredths, "4.755 ohm"},
-    {"0.0010", kNotInHundredths, "0.001 ohm"},
-    {"1.00000000000000000001", kNotInHundredths, "1.00000000000000000001 ohm"},
-};
-
-TEST(Value, ParsesTheUsualNotations) {
-  for (const ValueCase& c : kValues) {
-    SCOPED_TRACE(c.text);
-    const ResistanceParse parse = ParseResistance(c.text);
-    ASSERT_TRUE(parse.value.has_value()) << parse.error;
-    EXPECT_EQ(HundredthsOfOhm(*parse.value).value_or(kNotInHundredths), c.hundredths);
-    EXPECT_EQ(ResistanceText(*parse.value), c.shown);
-  }
-}
-
-// Either side of the largest value of a colour code, 999 G ohm.
-TEST(Value, RangeEndsAt999GOhm) {
-  const struct {
-    const char* text;
-    bool accepted;
-  } cases[] = {
-      {"999G", true},
-      {"999.0000G", true},
-      {"998.99G", true},
-      {"999.01G", false},
-      {"999.000000001G", false},
-      {"1000G", false},
-      {"1T", false},
-      {"99999999999999999999999", false},
-      {"0", true},
-      {"-0", false},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.text);
-    EXPECT_EQ(ParseResistance(c.text).value.has_value(), c.accepted);
-  }
-}
-
-// --value: one line per code, the four-band code first.
-struct EncodeCase {
-  std::vector<std::string_view> arguments;
-  const char* out;
-  int status;
-};
-
-const EncodeCase kEncodings[] = {
+const Typed kEncodings[] = {
     {{"--value", "4.7k", "--tolerance", "5%"},
      "4 bands: yellow violet red gold\n"
-     "5 bands: yellow violet black brown gold\n",
-     0},
-    {{"--value", "4.7k"},
-     "4 bands: yellow violet red\n"
-     "5 bands: yellow violet black brown\n",
+     "5 bands: yellow violet black brown gold\n"
+     "SMD: 472, 4701\n",
+     "",
      0},
     {{"--value=4.7k", "--tolerance=5"},
      "4 bands: yellow violet red gold\n"
-     "5 bands: yellow violet black brown gold\n",
+     "5 bands: yellow violet black brown gold\n"
+     "SMD: 472, 4701\n",
+     "",
+     0},
+    // Without a tolerance the line says that band is still to choose.
+    {{"--value", "4.7k"},
+     "4 bands: yellow violet red, then the tolerance band\n"
+     "5 bands: yellow violet black brown, then the tolerance band\n"
+     "SMD: 472, 4701\n",
+     "",
      0},
     {{"--value", "4.75k"},
      "4 bands: cannot encode 4.75 k ohm: it has 3 significant digits, the code shows only 2\n"
-     "5 bands: yellow violet green brown\n",
+     "5 bands: yellow violet green brown, then the tolerance band\n"
+     "SMD: 4751, 66B\n",
+     "",
      0},
-    {{"--value", "0.001"},
-     "4 bands: cannot encode 0.001 ohm: it has a digit below 0.01 ohm, the finest step of the "
-     "code\n"
-     "5 bands: cannot encode 0.001 ohm: it has a digit below 0.01 ohm, the finest step of the "
-     "code\n",
-     1},
-    {{"--value", "123.4"},
+    {{"--value", "123.4", "--tolerance", "1%"},
      "4 bands: cannot encode 123.4 ohm: it has 4 significant digits, the code shows only 2\n"
-     "5 bands: cannot encode 123.4 ohm: it has 4 significant digits, the code shows only 3\n",
+     "5 bands: cannot encode 123.4 ohm: it has 4 significant digits, the code shows only 3\n"
+     "SMD: none\n",
+     "",
      1},
-    {{"--value", "100G"},
+    {{"--value", "100G", "--tolerance", "5%"},
      "4 bands: cannot encode 100 G ohm: above 99 G ohm, the largest value of the code\n"
-     "5 bands: brown black black white\n",
+     "5 bands: brown black black white gold\n"
+     "SMD: 1009\n",
+     "",
      0},
-    {{"--value", "99G"},
-     "4 bands: white white white\n"
-     "5 bands: white white black grey\n",
+    {{"--value", "99G", "--tolerance", "20%"},
+     "4 bands: white white white none\n"
+     "5 bands: white white black grey none\n"
+     "SMD: 999, 9908\n",
+     "",
      0},
-    {{"--value", "999G", "--tolerance", "5%"},
-     "4 bands: cannot encode 999 G ohm: above 99 G ohm, the largest value of the code\n"
-     "5 bands: white white white white gold\n",
-     0},
+    // Every tolerance of the code, in both codes.
     {{"--value", "R22", "--tolerance", "1%"},
-     "4 bands: cannot encode a 1% tolerance: the code offers 2%, 5%, 10%, 20%\n"
-     "5 bands: black red red silver brown\n",
+     "4 bands: red red silver brown\n"
+     "5 bands: red red black pink brown\n"
+     "SMD: R22, R220\n",
+     "",
      0},
-    {{"--value", "0.22", "--tolerance", "10%"},
-     "4 bands: red red silver silver\n"
-     "5 bands: black red red silver silver\n",
+    {{"--value", "4.7k", "--tolerance", "0.5%"},
+     "4 bands: yellow violet red green\n"
+     "5 bands: yellow violet black brown green\n"
+     "SMD: 472, 4701\n",
+     "",
      0},
-    // Below 0.10 ohm (two digits) and 1.00 ohm (three) the first digit is black.
-    {{"--value", "0.05"},
-     "4 bands: black green silver\n"
-     "5 bands: black black green silver\n",
+    {{"--value", "2.2G", "--tolerance", "0.01 %"},
+     "4 bands: red red grey grey\n"
+     "5 bands: red red black violet grey\n"
+     "SMD: 228, 2207\n",
+     "",
      0},
-    {{"--value", "0.1"},
-     "4 bands: brown black silver\n"
-     "5 bands: black brown black silver\n",
+    // Pink: 0.001 ohm steps. The first digit is black only when the value
+    // is too small for anything else.
+    {{"--value", "0.047", "--tolerance", "5%"},
+     "4 bands: yellow violet pink gold\n"
+     "5 bands: black yellow violet pink gold\n"
+     "SMD: R047\n",
+     "",
      0},
-    {{"--value", "1"},
-     "4 bands: brown black gold\n"
-     "5 bands: brown black black silver\n",
+    {{"--value", "0.05", "--tolerance", "10%"},
+     "4 bands: green black pink silver\n"
+     "5 bands: black green black pink silver\n"
+     "SMD: R05, R050\n",
+     "",
      0},
-    {{"--value", "0", "--tolerance", "20%"},
-     "4 bands: black black black none\n"
-     "5 bands: black black black black none\n",
+    {{"--value", "0.001", "--tolerance", "20%"},
+     "4 bands: black brown pink none\n"
+     "5 bands: black black brown pink none\n"
+     "SMD: R001\n",
+     "",
      0},
-    {{"--value", "10"},
-     "4 bands: brown black black\n"
-     "5 bands: brown black black gold\n",
+    {{"--value", "0.1", "--tolerance", "2%"},
+     "4 bands: brown black silver red\n"
+     "5 bands: brown black black pink red\n"
+     "SMD: R10, R100, 01Z\n",
+     "",
      0},
-    {{"--value", "1M", "--tolerance", "20 %"},
-     "4 bands: brown black green none\n"
-     "5 bands: brown black black yellow none\n",
+    {{"--value", "1", "--tolerance", "1%"},
+     "4 bands: brown black gold brown\n"
+     "5 bands: brown black black silver brown\n"
+     "SMD: 1R0, 1R00, 01Y\n",
+     "",
      0},
-    {{"--value", "2.2G", "--tolerance", "2%"},
-     "4 bands: red red grey red\n"
-     "5 bands: red red black violet red\n",
+    // Zero is the zero-ohm band, which has no tolerance.
+    {{"--value", "0"}, "1 band: black\nSMD: 0R, 000\n", "", 0},
+    {{"--value", "0 ohm", "--tolerance", "5%"}, "1 band: black\nSMD: 0R, 000\n", "", 0},
+    // A temperature coefficient adds the six-band code.
+    {{"--value", "3.3k", "--tolerance", "0.25%", "--coefficient", "50"},
+     "4 bands: orange orange red blue\n"
+     "5 bands: orange orange black brown blue\n"
+     "6 bands: orange orange black brown blue red\n"
+     "SMD: 332, 3301\n",
+     "",
      0},
-    {{"--value", "560M"},
-     "4 bands: green blue violet\n"
-     "5 bands: green blue black blue\n",
-     0},
-    {{"--value", "339k", "--tolerance", "2%"},
-     "4 bands: cannot encode 339 k ohm: it has 3 significant digits, the code shows only 2\n"
-     "5 bands: orange orange white orange red\n",
+    {{"--value", "100", "--tolerance", "1%", "--coefficient=100ppm/K"},
+     "4 bands: brown black brown brown\n"
+     "5 bands: brown black black black brown\n"
+     "6 bands: brown black black black brown brown\n"
+     "SMD: 101, 1000, 01A\n",
+     "",
      0},
 };
 
-TEST(Value, PrintsTheColoursOfBothCodes) {
-  for (const EncodeCase& c : kEncodings) {
-    std::string commandLine;
-    for (const std::string_view argument : c.arguments) {
-      commandLine += ' ';
-      commandLine += argument;
-    }
-    SCOPED_TRACE("bands" + commandLine);
-    const BandsRun run = RunBandsWith(c.arguments);
-    EXPECT_EQ(run.out, c.out);
-    EXPECT_EQ(run.status, c.status);
-    EXPECT_EQ(run.err, "");
-  }
+TEST(Value, PrintsTheColoursOfEachCode) {
+  for (const Typed& typed : kEncodings) CheckTyped(typed);
 }
 
-TEST(Value, TolerancesByPercentage) {
+// The tolerances as people type them: every tolerance of the code, the
+// percent sign left out, a plus-minus sign, trailing zeros.
+TEST(Value, TolerancesAsTyped) {
   const struct {
     const char* text;
-    std::optional<BandColour> colour;
+    const char* colour;
   } cases[] = {
-      {"1%", BandColour::Brown},   {"2%", BandColour::Red},       {"5%", BandColour::Gold},
-      {"10%", BandColour::Silver}, {"20%", BandColour::None},     {"5", BandColour::Gold},
-      {"05%", BandColour::Gold},   {" 10 %", BandColour::Silver}, {"3%", std::nullopt},
-      {"0%", std::nullopt},        {"%", std::nullopt},           {"", std::nullopt},
-      {"5%%", std::nullopt},       {"-5%", std::nullopt},         {"gold", std::nullopt},
-      {"0.5%", std::nullopt},      {"1000005%", std::nullopt},
+      {"1%", "brown"},
+      {"2%", "red"},
+      {"5%", "gold"},
+      {"10%", "silver"},
+      {"20%", "none"},
+      {"5", "gold"},
+      {"05%", "gold"},
+      {" 10 %", "silver"},
+      {"\xC2\xB1"
+       "5%",
+       "gold"},
+      {"5.0%", "gold"},
+      {"0.5%", "green"},
+      {"0.25%", "blue"},
+      {"0.1%", "violet"},
+      {"0.05%", "orange"},
+      {"0.02%", "yellow"},
+      {"0.01%", "grey"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
-    EXPECT_EQ(ToleranceFromText(c.text), c.colour);
+    const BandsRun run = RunBandsWith({"--value", "4.7k", "--tolerance", c.text});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "4 bands: yellow violet red " + std::string(c.colour) +
+                           "\n5 bands: yellow violet black brown " + c.colour +
+                           "\nSMD: 472, 4701\n");
   }
+  for (const char* refused : {"3%", "0%", "%", "", "5%%", "-5%", "gold", "1000005%"}) {
+    SCOPED_TRACE(refused);
+    const BandsRun run = RunBandsWith({"--value", "4.7k", "--tolerance", refused});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "bands: tolerance \"" + std::string(refused) +
+                           "\": choose 0.01%, 0.02%, 0.05%, 0.1%, 0.25%, 0.5%, 1%, 2%, 5%, 10%, "
+                           "20%\n");
+  }
+}
+
+TEST(Value, CoefficientsAsTyped) {
+  for (const char* typed : {"50", "50ppm", "50 ppm/K"}) {
+    SCOPED_TRACE(typed);
+    const BandsRun run =
+        RunBandsWith({"--value", "1k", "--tolerance", "1%", "--coefficient", typed});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("6 bands: brown black black brown brown red\n"), std::string::npos)
+        << run.out;
+  }
+  const BandsRun bad = RunBandsWith({"--value", "1k", "--coefficient", "7"});
+  EXPECT_EQ(bad.status, 2);
+  EXPECT_EQ(bad.out, "");
+  EXPECT_EQ(bad.err, "bands: coefficient \"7\": choose 1, 5, 10, 15, 20, 25, 50, 100, 250 ppm/K\n");
+}
+
+const Typed kSeries[] = {
+    {{"--value", "4k75", "--series", "E24"},
+     "4 bands: cannot encode 4.75 k ohm: it has 3 significant digits, the code shows only 2\n"
+     "5 bands: yellow violet green brown, then the tolerance band\n"
+     "SMD: 4751, 66B\n"
+     "E24 below: 4.7 k ohm\n"
+     "4 bands: yellow violet red, then the tolerance band\n"
+     "5 bands: yellow violet black brown, then the tolerance band\n"
+     "SMD: 472, 4701\n"
+     "E24 above: 5.1 k ohm\n"
+     "4 bands: green brown red, then the tolerance band\n"
+     "5 bands: green brown black brown, then the tolerance band\n"
+     "SMD: 512, 5101\n",
+     "",
+     0},
+    {{"--value", "4.7k", "--series=e12", "--tolerance", "5%"},
+     "4 bands: yellow violet red gold\n"
+     "5 bands: yellow violet black brown gold\n"
+     "SMD: 472, 4701\n"
+     "E12: 4.7 k ohm is a standard value\n",
+     "",
+     0},
+    {{"--value", "919", "--series", "E192", "--tolerance", "0.5%"},
+     "4 bands: cannot encode 919 ohm: it has 3 significant digits, the code shows only 2\n"
+     "5 bands: white brown white black green\n"
+     "SMD: 9190\n"
+     "E192 below: 909 ohm\n"
+     "4 bands: cannot encode 909 ohm: it has 3 significant digits, the code shows only 2\n"
+     "5 bands: white black white black green\n"
+     "SMD: 9090, 93A\n"
+     "E192 above: 920 ohm\n"
+     "4 bands: white red brown green\n"
+     "5 bands: white red black black green\n"
+     "SMD: 921, 9200\n",
+     "",
+     0},
+    {{"--value", "1k", "--series", "E25"},
+     "",
+     "bands: series \"E25\": choose E3, E6, E12, E24, E48, E96 or E192\n",
+     2},
+};
+
+TEST(Value, SeriesShowsTheStandardValuesAround) {
+  for (const Typed& typed : kSeries) CheckTyped(typed);
 }
 
 }  // namespace
