@@ -234,7 +234,23 @@ void WriteMarkingReading(const MarkingReading& reading, bool named, bool details
   out.Line(colour_code::MarkingDetailLine(reading).View());
   const Resistance value = reading.Value();
   if (value.IsZero()) return;
+  // A marking that states its tolerance (EIA-96) has a range, as a code of
+  // the same figures, multiplier and tolerance has.
+  if (reading.tolerance) {
+    Reading asCode;
+    for (std::size_t i = 0; i < reading.figureCount; ++i) asCode.figures[i] = reading.figures[i];
+    asCode.figureCount = reading.figureCount;
+    asCode.exponent = reading.exponent;
+    asCode.tolerance = reading.tolerance;
+    if (const std::optional<Text> range = colour_code::RangeLine(asCode)) out.Line(range->View());
+  }
   out.Line(colour_code::SeriesLine(value).View());
+  if (reading.tolerance) {
+    if (const std::optional<Text> warning =
+            colour_code::SeriesWarningLine(value, *reading.tolerance)) {
+      out.Line(warning->View());
+    }
+  }
 }
 
 int ShowMarking(const MarkingReadings& markings, bool details, Output& out) {

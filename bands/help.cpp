@@ -49,7 +49,7 @@ constexpr std::string_view kAfterTable =
     "tolerance calls for (20% E6, 10% E12, 5% E24, 2% E48, 1% E96 or E24, 0.5%\n"
     "and tighter E192): a colour may be misread; and, when the colours read\n"
     "otherwise from the other end, that reading. On a marking it adds what\n"
-    "kind of marking it is and the series.\n"
+    "kind of marking it is, the range of an EIA-96 marking (1%) and the series.\n"
     "\n"
     "With --value, prints the colours of the four-band and of the five-band code\n"
     "that show the value exactly, one line each, or why a code cannot show it,\n"

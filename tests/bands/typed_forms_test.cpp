@@ -361,4 +361,38 @@ TEST(TypedForms, LoneWordsAreMarkingsOrValues) {
   for (const Typed& typed : kLoneWords) CheckTyped(typed);
 }
 
+// --details on a marking: what it is, the range when it states a tolerance
+// (EIA-96, 1%), and the series of its figures; each reading of a marking
+// that reads two ways with its own.
+const Typed kMarkingDetails[] = {
+    {{"--details", "66B"},
+     "Resistance: 4.75 k ohm, 1%\n"
+     "Marking: EIA-96, number 66 (E96 value 475) and multiplier B (x10), 1% parts\n"
+     "Range: 4.7025 k ohm to 4.7975 k ohm\n"
+     "Series: E96 E192\n",
+     "",
+     0},
+    {{"472", "--details"},
+     "Resistance: 4.7 k ohm\n"
+     "Marking: three digits, two figures and a power of ten\n"
+     "Series: E3 E6 E12 E24 E192\n",
+     "",
+     0},
+    {{"--details", "10R"},
+     "R notation: Resistance: 10 ohm\n"
+     "Marking: R notation, R for the decimal point\n"
+     "Series: E3 E6 E12 E24 E48 E96 E192\n"
+     "EIA-96: Resistance: 1.24 ohm, 1%\n"
+     "Marking: EIA-96, number 10 (E96 value 124) and multiplier R (x0.01), 1% parts\n"
+     "Range: 1.2276 ohm to 1.2524 ohm\n"
+     "Series: E96 E192\n",
+     "",
+     0},
+    {{"--details", "0R"}, "Resistance: 0 ohm\nMarking: zero-ohm jumper\n", "", 0},
+};
+
+TEST(TypedForms, DetailsOfMarkings) {
+  for (const Typed& typed : kMarkingDetails) CheckTyped(typed);
+}
+
 }  // namespace
