@@ -72,6 +72,10 @@ void EnableControl(HWND dialog, int identifier, bool enabled);
 // Has the control repaint itself (a Drawing asks for WM_DRAWITEM again).
 void RedrawControl(HWND dialog, int identifier);
 
+// Puts `utf8` on the clipboard as Unicode text, in place of what was there;
+// false when the clipboard or the memory for the text cannot be had.
+bool CopyTextToClipboard(HWND owner, std::string_view utf8);
+
 // Shows the dialog and runs its modal loop until the dialog no longer
 // exists. The result arrives in *result, written by EndDialogWithResult.
 void RunDialogModal(HWND dialog, DialogCallback callback, std::int32_t* result);
