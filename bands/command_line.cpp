@@ -203,10 +203,8 @@ int ShowColours(const Request& request, bool pictures, Output& out, Output& err)
   }
   const std::span<const Colour> given(colours, count);
   const ReadOutcome reading = colour_code::ReadCode(given);
-  // One band reads the same from either end.
-  const Code reversed = Code::Of(given).Reversed();
-  const ReadOutcome otherEnd =
-      count > 1 ? colour_code::ReadCode(reversed.Bands()) : ReadOutcome(reading.Error());
+  // The colours from the other end; one band is the same from either.
+  const ReadOutcome otherEnd = colour_code::ReadCode(Code::Of(given).Reversed().Bands());
   if (!reading) {
     // A gold or silver band first is the common sign of a code held the
     // wrong way round; the user decides, so nothing goes to standard output.
