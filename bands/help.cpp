@@ -102,8 +102,8 @@ constexpr std::string_view kRest =
     "    5 bands: yellow violet black brown, then the tolerance band\n"
     "    SMD: 472, 4701\n"
     "\n"
-    "Exit status: 0 done; 1 neither code can show the value; 2 bad input;\n"
-    "3 output not written.\n";
+    "Exit status: 0 done; 1 no code can show the value; 2 bad input; 3 output\n"
+    "not written, or no memory for the arguments.\n";
 
 constexpr std::size_t kWidth = 79;  // columns of text, leaving the last one free
 constexpr std::string_view kTableIndent = "               ";
