@@ -73,11 +73,11 @@ constexpr Row Changing(ControlKind kind, int identifier, ByteView text, int x, i
           .extendedStyle = extendedStyle, .text = text};
 }
 
-constexpr Row BandGroupRow(std::size_t slot, int frame, ByteView text, int x, int y,
+constexpr Row BandGroupRow(std::size_t slot, int frame, ByteView text, int x, int y, int width,
                            Colour opening) {
   return {.row = RowKind::BandGroup, .kind = Frame, .colour = opening,
           .slot = static_cast<std::uint8_t>(slot), .identifier = Small(frame), .x = Small(x),
-          .y = Small(y), .text = text};
+          .y = Small(y), .width = Small(width), .text = text};
 }
 
 constexpr Row CheckOption(int checked, int first, int last) {
@@ -125,13 +125,13 @@ constexpr Row ResistorWindow[] = {
     CheckOption(CountGroup + 2, CountGroup + 1, CountGroup + 5),
     Changing(Drawing, Picture, {},                               70,   8, 270,  62, DefaultStyle, 0),
 
-    //        slot            id                text                      x    y   opening
-    BandGroupRow(FirstDigit,     FirstDigitGroup,  "&1st digit"_text,           5,  75, Brown),
-    BandGroupRow(SecondDigit,    SecondDigitGroup, "&2nd digit"_text,          60,  75, Black),
-    BandGroupRow(ThirdDigit,     ThirdDigitGroup,  "&3rd digit"_text,         115,  75, Black),
-    BandGroupRow(MultiplierSlot, MultiplierGroup,  "&Multiplier"_text,        170,  75, Red),
-    BandGroupRow(ToleranceSlot,  ToleranceGroup,   "&Tolerance"_text,         225,  75, Gold),
-    BandGroupRow(CoefficientSlot, CoefficientGroup, "Temp. co&eff."_text,     280,  75, Brown),
+    //           slot             id                text                        x    y   w  opening
+    BandGroupRow(FirstDigit,      FirstDigitGroup,  "&1st digit"_text,           5,  75, 55, Brown),
+    BandGroupRow(SecondDigit,     SecondDigitGroup, "&2nd digit"_text,          60,  75, 55, Black),
+    BandGroupRow(ThirdDigit,      ThirdDigitGroup,  "&3rd digit"_text,         115,  75, 55, Black),
+    BandGroupRow(MultiplierSlot,  MultiplierGroup,  "&Multiplier"_text,        170,  75, 55, Red),
+    BandGroupRow(ToleranceSlot,   ToleranceGroup,   "&Tolerance"_text,         225,  75, 55, Gold),
+    BandGroupRow(CoefficientSlot, CoefficientGroup, "Temp. co&eff."_text,      280,  75, 60, Brown),
 
     Control(Label, ValueLabel, "&Value or marking:"_text,         5, 228,  68,  10, LabelStartingGroup),
     Changing(EditBox, ValueBox, {},                              75, 226, 100,  13, ValueBoxStyle, WS_EX_CLIENTEDGE),
@@ -179,18 +179,19 @@ void PaintOption(HWND dialog, int identifier, Colour colour) {
   }
 }
 
-// Group frames are 55 units wide; options 45 by 10, 12 units under the
-// frame's top, 5 in from its left.
+// Options are 10 units high and 10 units narrower than their frame, 12
+// units under its top and 5 in from its left.
 void AddBandGroup(HWND dialog, const Row& row) {
   const BandGroup& group = BandGroups[row.slot];
   const int count = static_cast<int>(group.options.size());
-  AddDialogControl(dialog, Frame, row.identifier, row.text, row.x, row.y, 55, 15 + 10 * count,
-                   DefaultStyle, 0);
+  AddDialogControl(dialog, Frame, row.identifier, row.text, row.x, row.y, row.width,
+                   15 + 10 * count, DefaultStyle, 0);
   int opening = row.identifier + 1;
   for (int i = 0; i < count; ++i) {
     const Colour colour = group.options[i];
     AddDialogControl(dialog, OptionButton, row.identifier + 1 + i, OptionText(colour), row.x + 5,
-                     row.y + 12 + 10 * i, 45, 10, i == 0 ? FirstOptionStyle : DefaultStyle, 0);
+                     row.y + 12 + 10 * i, row.width - 10, 10,
+                     i == 0 ? FirstOptionStyle : DefaultStyle, 0);
     PaintOption(dialog, row.identifier + 1 + i, colour);
     if (colour == row.colour) opening = row.identifier + 1 + i;
   }

@@ -191,7 +191,10 @@ WORD VirtualKeyNamed(const std::string& name) {
   for (const Named& named : Keys) {
     if (name == named.name) return named.key;
   }
-  if (name.size() == 1 && name[0] >= 'A' && name[0] <= 'Z') return static_cast<WORD>(name[0]);
+  if (name.size() == 1 &&
+      ((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= '0' && name[0] <= '9'))) {
+    return static_cast<WORD>(name[0]);
+  }
   return 0;
 }
 
