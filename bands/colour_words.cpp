@@ -88,8 +88,12 @@ std::optional<Colour> SpellingSuggestion(std::string_view word) {
   for (int number = 0; number < colour_code::ColourCount; ++number) {
     const auto colour = static_cast<Colour>(number);
     const std::string_view name = colour_code::Info(colour).name;
-    const std::size_t allowed = name.size() >= 5 || word.size() >= 5 ? 2 : 1;
     const std::size_t distance = EditDistance(word, name);
+    // Two edits only in a longer word or name, and only after the right
+    // first letter: "golden" is gold, "hello" is no yellow.
+    const bool longer = name.size() >= 5 || word.size() >= 5;
+    const bool sameStart = LowerAscii(word[0]) == name[0];
+    const std::size_t allowed = longer && sameStart ? 2 : 1;
     if (distance == 0 || distance > allowed) continue;
     if (!best || distance < bestDistance) {
       best = colour;

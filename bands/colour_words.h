@@ -34,7 +34,8 @@ void AppendColourWords(std::string_view argument, ColourWords& words);
 std::optional<colour_code::Colour> ColourOfWord(std::string_view word);
 
 // The colour that a word which names none most likely means: the one name
-// within a letter (two for words or names of five letters or more) of it, letters
-// swapped counting as one, or a common other name ("purple" is violet).
+// within an edit of it (two for words or names of five letters or more that
+// begin with the same letter), two letters swapped counting as one edit; or
+// a common other name ("purple" is violet).
 // None when no name is that close, or two are equally close.
 std::optional<colour_code::Colour> SpellingSuggestion(std::string_view word);

@@ -275,6 +275,7 @@ TEST(TypedForms, MisspeltColoursGetTheColourMeant) {
       {"nnoe", Colour::None},
       // Too far from any name, too short to tell, or as close to two.
       {"lilac", std::nullopt},
+      {"hello", std::nullopt},
       {"magenta", std::nullopt},
       {"xyz", std::nullopt},
       {"BL", std::nullopt},
