@@ -66,7 +66,7 @@ constexpr std::string_view kAfterTolerances =
 
 constexpr std::string_view kRest =
     "--series E3 ... E192: when the value is not in that series, also the\n"
-    "nearest standard values below and above, with their codes.\n"
+    "nearest standard values below and above, with their codes and markings.\n"
     "\n"
     "--color[=WHEN]: after each reading and each line of colours, a picture of\n"
     "the resistor in 24-bit colour: always (also --color alone), never, or auto\n"
