@@ -152,6 +152,10 @@ RequestParse ParseArguments(std::span<const std::string_view> arguments) {
     parse.error += "--tolerance goes with --value";
   } else if (request.coefficient && !request.value) {
     parse.error += "--coefficient goes with --value";
+  } else if (request.coefficient && !request.tolerance) {
+    // The coefficient band follows the tolerance band: a code with an open
+    // tolerance band could not show the coefficient after it.
+    parse.error += "--coefficient goes with --tolerance, whose band comes before it";
   } else if (request.series && !request.value) {
     parse.error += "--series goes with --value";
   } else if (request.details && request.value) {
@@ -232,16 +236,7 @@ void WriteMarkingReading(const MarkingReading& reading, bool named, bool details
   out.Line(colour_code::MarkingDetailLine(reading).View());
   const Resistance value = reading.Value();
   if (value.IsZero()) return;
-  // A marking that states its tolerance (EIA-96) has a range, as a code of
-  // the same figures, multiplier and tolerance has.
-  if (reading.tolerance) {
-    Reading asCode;
-    for (std::size_t i = 0; i < reading.figureCount; ++i) asCode.figures[i] = reading.figures[i];
-    asCode.figureCount = reading.figureCount;
-    asCode.exponent = reading.exponent;
-    asCode.tolerance = reading.tolerance;
-    if (const std::optional<Text> range = colour_code::RangeLine(asCode)) out.Line(range->View());
-  }
+  if (const std::optional<Text> range = colour_code::RangeLine(reading)) out.Line(range->View());
   out.Line(colour_code::SeriesLine(value).View());
   if (reading.tolerance) {
     if (const std::optional<Text> warning =

@@ -61,8 +61,8 @@ constexpr std::string_view kAfterTable =
     "--tolerance PERCENT adds the tolerance band:\n";
 
 constexpr std::string_view kAfterTolerances =
-    "--coefficient PPM (in ppm/K) adds a six-band code with that temperature\n"
-    "coefficient:\n";
+    "--coefficient PPM (in ppm/K, with --tolerance) adds a six-band code with\n"
+    "that temperature coefficient:\n";
 
 constexpr std::string_view kRest =
     "--series E3 ... E192: when the value is not in that series, also the\n"

@@ -100,6 +100,28 @@ Text CannotEncode(const Resistance& value) {
   return AppendResistance(text, value) += ": ";
 }
 
+// "Range: 4.465 k ohm to 4.935 k ohm": figures x 10^exponent minus and
+// plus the tolerance, in the unit of the value.
+Text ToleranceRange(std::string_view figures, int exponent, Hundredths tolerance) {
+  long long number = 0;
+  for (const char figure : figures) number = number * 10 + (figure - '0');
+  const int unit = UnitExponent(figures.size(), exponent);
+  // value x (1 -/+ t / 10000), with t in hundredths of a percent.
+  const long long ends[] = {number * (10000 - tolerance), number * (10000 + tolerance)};
+  Text line("Range: ");
+  for (std::size_t i = 0; i < 2; ++i) {
+    if (i != 0) line += " to ";
+    const Text digits = Text().AppendNumber(ends[i]);
+    const Resistance value = *Resistance::Of(digits.View(), exponent - 4);
+    if (value.IsZero()) {
+      AppendDecimal(line, "0", unit, unit);
+    } else {
+      AppendDecimal(line, value.Digits(), value.Exponent(), unit);
+    }
+  }
+  return line;
+}
+
 }  // namespace
 
 Text ToleranceText(Hundredths tolerance) {
@@ -215,24 +237,12 @@ Text OtherEndFaultLine(const Reading& otherEnd) {
 
 std::optional<Text> RangeLine(const Reading& reading) {
   if (reading.IsZeroOhm()) return std::nullopt;
-  long long figures = 0;
-  for (const char figure : reading.Figures()) figures = figures * 10 + (figure - '0');
-  const int unit = UnitExponent(reading.figureCount, reading.exponent);
-  // value x (1 -/+ t / 10000), with t in hundredths of a percent.
-  const long long ends[] = {figures * (10000 - *reading.tolerance),
-                            figures * (10000 + *reading.tolerance)};
-  Text line("Range: ");
-  for (std::size_t i = 0; i < 2; ++i) {
-    if (i != 0) line += " to ";
-    const Text digits = Text().AppendNumber(ends[i]);
-    const Resistance value = *Resistance::Of(digits.View(), reading.exponent - 4);
-    if (value.IsZero()) {
-      AppendDecimal(line, "0", unit, unit);
-    } else {
-      AppendDecimal(line, value.Digits(), value.Exponent(), unit);
-    }
-  }
-  return line;
+  return ToleranceRange(reading.Figures(), reading.exponent, *reading.tolerance);
+}
+
+std::optional<Text> RangeLine(const MarkingReading& reading) {
+  if (!reading.tolerance || reading.figureCount == 0) return std::nullopt;
+  return ToleranceRange(reading.Figures(), reading.exponent, *reading.tolerance);
 }
 
 Text SeriesLine(const Resistance& value) {

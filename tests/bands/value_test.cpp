@@ -181,7 +181,7 @@ TEST(Value, CoefficientsAsTyped) {
     EXPECT_NE(run.out.find("6 bands: brown black black brown brown red\n"), std::string::npos)
         << run.out;
   }
-  const BandsRun bad = RunBandsWith({"--value", "1k", "--coefficient", "7"});
+  const BandsRun bad = RunBandsWith({"--value", "1k", "--tolerance", "1%", "--coefficient", "7"});
   EXPECT_EQ(bad.status, 2);
   EXPECT_EQ(bad.out, "");
   EXPECT_EQ(bad.err, "bands: coefficient \"7\": choose 1, 5, 10, 15, 20, 25, 50, 100, 250 ppm/K\n");

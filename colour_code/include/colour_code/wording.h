@@ -82,6 +82,10 @@ Text NeighbourLine(const StandardSeries& series, bool above, const Resistance& v
 Text MarkingLine(const MarkingReading& reading);
 // "three digits", "four digits", "R notation", "EIA-96", "zero-ohm".
 std::string_view MarkingKindName(MarkingKind kind);
+// The range of a marking that states its tolerance (EIA-96), as RangeLine
+// gives it for a code of the same figures, multiplier and tolerance; none
+// for the others.
+std::optional<Text> RangeLine(const MarkingReading& reading);
 // "Marking: three digits, E24 parts" and the like.
 Text MarkingDetailLine(const MarkingReading& reading);
 // "SMD: 472, 4701"; "SMD: none" when no marking shows the value.
