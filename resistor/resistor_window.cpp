@@ -55,6 +55,11 @@ constexpr DWORD FirstOptionStyle = WS_CHILD | WS_VISIBLE | WS_GROUP | WS_TABSTOP
 constexpr DWORD GroupTabStyle = WS_CHILD | WS_VISIBLE | WS_GROUP | WS_TABSTOP;
 constexpr DWORD ValueBoxStyle = GroupTabStyle | ES_AUTOHSCROLL;
 constexpr DWORD LabelStartingGroup = WS_CHILD | WS_VISIBLE | WS_GROUP | SS_LEFT;
+// The picture and the text lines each stand alone for the arrow keys, which
+// move the focus within a group: they end the group before them, and no
+// arrow moves the focus onto them.
+constexpr DWORD PictureStyle = WS_CHILD | WS_VISIBLE | WS_GROUP | SS_OWNERDRAW;
+constexpr DWORD LineStyle = WS_CHILD | WS_VISIBLE | WS_GROUP | SS_LEFT | SS_NOPREFIX;
 
 constexpr std::int16_t Small(int value) { return static_cast<std::int16_t>(value); }
 
@@ -123,7 +128,7 @@ constexpr Row ResistorWindow[] = {
     Control(OptionButton, CountGroup + 4, "6 bands"_text,        10,  47,  50,  10, DefaultStyle),
     Control(OptionButton, CountGroup + 5, "Zero-ohm"_text,       10,  57,  50,  10, DefaultStyle),
     CheckOption(CountGroup + 2, CountGroup + 1, CountGroup + 5),
-    Changing(Drawing, Picture, {},                               70,   8, 270,  62, DefaultStyle, 0),
+    Changing(Drawing, Picture, {},                               70,   8, 270,  62, PictureStyle, 0),
 
     //           slot             id                text                        x    y   w  opening
     BandGroupRow(FirstDigit,      FirstDigitGroup,  "&1st digit"_text,           5,  75, 55, Brown),
@@ -136,13 +141,13 @@ constexpr Row ResistorWindow[] = {
     Control(Label, ValueLabel, "&Value or marking:"_text,         5, 228,  68,  10, LabelStartingGroup),
     Changing(EditBox, ValueBox, {},                              75, 226, 100,  13, ValueBoxStyle, WS_EX_CLIENTEDGE),
     Control(PushButton, ApplyButton, "&Apply"_text,             180, 225,  50,  15, GroupTabStyle),
-    Changing(TextLine, StatusLine, {},                            5, 244, 335,  24, DefaultStyle, 0),
-    Changing(TextLine, ReadingText, {},                           5, 272, 335,  10, DefaultStyle, 0),
-    Changing(TextLine, RangeText, {},                             5, 282, 335,  10, DefaultStyle, 0),
-    Changing(TextLine, SeriesText, {},                            5, 292, 335,  10, DefaultStyle, 0),
-    Changing(TextLine, WarningText, {},                           5, 302, 335,  20, DefaultStyle, 0),
-    Changing(TextLine, OtherEndText, {},                          5, 322, 335,  20, DefaultStyle, 0),
-    Changing(TextLine, MarkingsText, {},                          5, 342, 335,  10, DefaultStyle, 0),
+    Changing(TextLine, StatusLine, {},                            5, 244, 335,  24, LineStyle, 0),
+    Changing(TextLine, ReadingText, {},                           5, 272, 335,  10, LineStyle, 0),
+    Changing(TextLine, RangeText, {},                             5, 282, 335,  10, LineStyle, 0),
+    Changing(TextLine, SeriesText, {},                            5, 292, 335,  10, LineStyle, 0),
+    Changing(TextLine, WarningText, {},                           5, 302, 335,  20, LineStyle, 0),
+    Changing(TextLine, OtherEndText, {},                          5, 322, 335,  20, LineStyle, 0),
+    Changing(TextLine, MarkingsText, {},                          5, 342, 335,  10, LineStyle, 0),
     Control(PushButton, CopyButton, "&Copy"_text,               230, 356,  50,  15, GroupTabStyle),
     Control(PushButton, IDCANCEL, "C&lose"_text,                290, 356,  50,  15, GroupTabStyle),
 };
@@ -184,8 +189,15 @@ void PaintOption(HWND dialog, int identifier, Colour colour) {
 void AddBandGroup(HWND dialog, const Row& row) {
   const BandGroup& group = BandGroups[row.slot];
   const int count = static_cast<int>(group.options.size());
-  AddDialogControl(dialog, Frame, row.identifier, row.text, row.x, row.y, row.width,
-                   15 + 10 * count, DefaultStyle, 0);
+  HWND frame = AddDialogControl(dialog, Frame, row.identifier, row.text, row.x, row.y, row.width,
+                                15 + 10 * count, DefaultStyle, 0);
+  // The frame ends the option group before it, so that the arrow keys wrap
+  // around within that group instead of taking the focus to this frame.
+  // The toolkit never makes a frame with WS_GROUP (the band windows keep
+  // their styles as they are): the window adds it.
+  if (frame != nullptr) {
+    SetWindowLongPtrW(frame, GWL_STYLE, GetWindowLongPtrW(frame, GWL_STYLE) | WS_GROUP);
+  }
   int opening = row.identifier + 1;
   for (int i = 0; i < count; ++i) {
     const Colour colour = group.options[i];

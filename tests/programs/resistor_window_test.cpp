@@ -508,9 +508,27 @@ TEST_F(ResistorWindow, KeyboardWalkFollowsTheHandWrittenTable) {
       {"Tab", ValueBox, 0},
       // Mnemonics: the groups go to their checked option.
       {"Alt+M", red, 0},
+      // The arrows wrap around within a group, past neither frame.
+      {"Up", MultiplierGroup + 2, MultiplierGroup + 2},
+      {"Up", MultiplierGroup + 1, MultiplierGroup + 1},
+      {"Up", MultiplierGroup + 13, MultiplierGroup + 13},
+      {"Down", MultiplierGroup + 1, MultiplierGroup + 1},
+      {"Right", MultiplierGroup + 2, MultiplierGroup + 2},
+      {"Down", MultiplierGroup + 3, MultiplierGroup + 3},
       {"Down", MultiplierGroup + 4, MultiplierGroup + 4},
       {"Alt+3", black3, 0},
       {"Alt+V", ValueBox, 0},
+      {"Alt+A", ApplyButton, 0},
+      // On a push button the arrows stay: the lines after it take no focus.
+      {"Right", ApplyButton, 0},
+      {"Alt+C", CopyButton, 0},
+      {"Down", CopyButton, 0},
+      // From the last count option the arrows wrap, not into the picture.
+      {"Alt+B", SixBands, 0},
+      {"Down", ZeroOhm, ZeroOhm},
+      {"Down", ThreeBands, ThreeBands},
+      {"Up", ZeroOhm, ZeroOhm},
+      {"Up", SixBands, SixBands},
       {"Alt+B", SixBands, 0},
       {"Up", FiveBands, FiveBands},
       {"Alt+L", IDCANCEL, 0},
@@ -532,6 +550,20 @@ TEST_F(ResistorWindow, KeyboardWalkFollowsTheHandWrittenTable) {
       EXPECT_TRUE(WaitFor([&] { return Checked(step.checks); }));
     }
   }
+}
+
+// Keys posted to the control with the focus, as the soak benchmark sends
+// them: after Copy, Tab goes on to Close and the window stays.
+TEST_F(ResistorWindow, TabAfterCopyKeepsTheWindow) {
+  Click(ZeroOhm);
+  Click(CopyButton);
+  ExpectFocusOn(CopyButton);
+  PostMessageA(Control(CopyButton), WM_KEYDOWN, VK_TAB, 1);
+  PostMessageA(Control(CopyButton), WM_KEYUP, VK_TAB, 0xC0000001);
+  ExpectFocusOn(IDCANCEL);
+  Sleep(500);
+  EXPECT_TRUE(IsWindow(dialog_));
+  EXPECT_EQ(program_->WaitForExitCode(0), -1);
 }
 
 TEST_F(ResistorWindow, EscapeEndsTheProgramWithExitCodeZero) {
