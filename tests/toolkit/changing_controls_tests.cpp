@@ -136,6 +136,25 @@ TEST_F(ChangingControls, EnableControlDisablesAndEnables) {
   EXPECT_TRUE(IsWindowEnabled(edit));
 }
 
+TEST_F(ChangingControls, CopiedTextIsOnTheClipboardAsUnicode) {
+  ASSERT_TRUE(CopyTextToClipboard(dialog_, "Resistance: 4.7 k\xCE\xA9\r\n"));
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  HANDLE data = GetClipboardData(CF_UNICODETEXT);
+  ASSERT_NE(data, nullptr);
+  EXPECT_EQ(std::wstring(static_cast<const wchar_t*>(GlobalLock(data))),
+            L"Resistance: 4.7 k\u03A9\r\n");
+  GlobalUnlock(data);
+  CloseClipboard();
+  // An empty text empties what was there.
+  ASSERT_TRUE(CopyTextToClipboard(dialog_, ""));
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  data = GetClipboardData(CF_UNICODETEXT);
+  ASSERT_NE(data, nullptr);
+  EXPECT_EQ(std::wstring(static_cast<const wchar_t*>(GlobalLock(data))), L"");
+  GlobalUnlock(data);
+  CloseClipboard();
+}
+
 // ---- drawing and the waiting run -------------------------------------------
 
 constexpr UINT Finish = WM_APP;      // the callback ends the dialog with result 7
