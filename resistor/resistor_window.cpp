@@ -32,6 +32,7 @@ enum class RowKind : std::uint8_t {
   BandGroup,  // a frame and under it one painted option per colour its slot
               // offers, 10 units apart, the opening colour checked
   CheckStep,  // check one option of an identifier range, uncheck the others
+  LimitStep,  // the most characters the user may type or paste into an edit box
 };
 
 // Small fields: the table is most of the program's constant data.
@@ -85,6 +86,11 @@ constexpr Row BandGroupRow(std::size_t slot, int frame, ByteView text, int x, in
           .y = Small(y), .width = Small(width), .text = text};
 }
 
+constexpr Row LimitText(int identifier, int characters) {
+  return {.row = RowKind::LimitStep, .identifier = Small(identifier),
+          .rangeLast = Small(characters)};
+}
+
 constexpr Row CheckOption(int checked, int first, int last) {
   return {.row = RowKind::CheckStep, .identifier = Small(checked), .rangeFirst = Small(first),
           .rangeLast = Small(last)};
@@ -115,6 +121,10 @@ constexpr BandGroup BandGroups[resistor::SlotCount] = {
     {ToleranceGroup, ToleranceOptions}, {CoefficientGroup, CoefficientOptions},
 };
 
+// The most characters the value box takes: far more than any value or
+// marking (the library refuses values longer than it reads).
+constexpr int ValueBoxLimit = 100;
+
 // Dialog units; the dialog is centred on the screen.
 constexpr int DialogWidth = 345, DialogHeight = 376;
 
@@ -140,6 +150,7 @@ constexpr Row ResistorWindow[] = {
 
     Control(Label, ValueLabel, "&Value or marking:"_text,         5, 228,  68,  10, LabelStartingGroup),
     Changing(EditBox, ValueBox, {},                              75, 226, 100,  13, ValueBoxStyle, WS_EX_CLIENTEDGE),
+    LimitText(ValueBox, ValueBoxLimit),
     Control(PushButton, ApplyButton, "&Apply"_text,             180, 225,  50,  15, GroupTabStyle),
     Changing(TextLine, StatusLine, {},                            5, 244, 335,  24, LineStyle, 0),
     Changing(TextLine, ReadingText, {},                           5, 272, 335,  10, LineStyle, 0),
@@ -227,6 +238,10 @@ HWND BuildResistorWindow(HWND parent, DialogCallback drawingCallback) {
                           row.kind == Drawing ? drawingCallback : nullptr);
         break;
       case RowKind::BandGroup: AddBandGroup(dialog, row); break;
+      case RowKind::LimitStep:
+        SendWindowMessage(GetDlgItem(dialog, row.identifier), EM_LIMITTEXT,
+                          static_cast<WPARAM>(row.rangeLast), 0);
+        break;
       case RowKind::CheckStep:
         CheckOptionInRange(dialog, row.rangeFirst, row.rangeLast, row.identifier);
         break;
@@ -308,7 +323,10 @@ void ShowSelection(HWND dialog) {
 }
 
 void EnterTypedValue(HWND dialog) {
-  char typed[256];  // far longer than any value or marking; longer ones are refused
+  // ValueBoxLimit UTF-16 units take at most 3 bytes each in UTF-8 (a
+  // surrogate pair, two units, takes 4): the whole text always fits, so
+  // what is read is never a cut text that reads as something else.
+  char typed[3 * ValueBoxLimit + 1];
   const std::size_t size = GetControlText(dialog, ValueBox, typed);
   const resistor::Entry entry =
       resistor::EnterValue(std::string_view(typed, size), ReadSelection(dialog));

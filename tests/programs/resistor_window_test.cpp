@@ -434,6 +434,25 @@ TEST_F(ResistorWindow, TypedValuesAndMarkingsSetTheBandsOrSayWhyNot) {
   }
 }
 
+// The value box takes at most 100 characters, so what the window reads is
+// always the whole text: 4.7k and 146 blanks pasted leave "4.7k" and 96
+// blanks, which read as 4.7 k; "x" after them never arrives to be refused.
+TEST_F(ResistorWindow, TheValueBoxTakesAHundredCharacters) {
+  const std::wstring pasted = L"4.7k" + std::wstring(146, L' ') + L"x";
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  HGLOBAL storage = GlobalAlloc(GMEM_MOVEABLE, (pasted.size() + 1) * sizeof(wchar_t));
+  std::memcpy(GlobalLock(storage), pasted.c_str(), (pasted.size() + 1) * sizeof(wchar_t));
+  GlobalUnlock(storage);
+  SetClipboardData(CF_UNICODETEXT, storage);
+  CloseClipboard();
+  SendMessageW(Control(ValueBox), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+  SendMessageW(Control(ValueBox), WM_PASTE, 0, 0);
+  EXPECT_EQ(SendMessageW(Control(ValueBox), WM_GETTEXTLENGTH, 0, 0), 100);
+  Click(ApplyButton);
+  EXPECT_EQ(TextOf(Control(StatusLine)), "4 bands: yellow violet red gold");
+}
+
 TEST_F(ResistorWindow, EnterInTheValueBoxSetsTheBands) {
   RECT box;
   GetWindowRect(Control(ValueBox), &box);
