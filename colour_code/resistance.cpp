@@ -18,7 +18,6 @@ using ascii::Trimmed;
 // keeps every message within a Text.
 constexpr std::size_t kLongestValueText = 64;
 
-
 // Power of ten of a unit letter, or none for any other character.
 std::optional<int> UnitLetterExponent(char c) {
   switch (c) {

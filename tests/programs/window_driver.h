@@ -76,5 +76,6 @@ void ClickAt(POINT point);
 
 // Presses one key, with modifiers held around it, through the input queue as
 // from the keyboard: "Tab", "Shift+Tab", "Down", "Up", "Left", "Right",
-// "Enter", "Escape", a letter such as "Alt+O" or a digit such as "Alt+3". False for a name it does not know.
+// "Enter", "Escape", a letter such as "Alt+O" or a digit such as "Alt+3". False for a name it does
+// not know.
 bool PressKeys(const std::string& keys);
