@@ -1,5 +1,7 @@
 #include "colour_words.h"
 
+#include "colour_code/ascii.h"
+
 namespace {
 
 using colour_code::Colour;
@@ -8,15 +10,8 @@ bool IsSeparator(char c) {
   return c == ',' || c == '-' || c == '/' || c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
 
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-  }
-  return true;
-}
+using colour_code::ascii::EqualIgnoringCase;
+using colour_code::ascii::Lower;
 
 // Names people use for a colour of the code that are no misspelling of its
 // own name.
@@ -40,12 +35,12 @@ std::size_t EditDistance(std::string_view a, std::string_view b) {
   for (std::size_t j = 0; j <= b.size(); ++j) d[0][j] = j;
   for (std::size_t i = 1; i <= a.size(); ++i) {
     for (std::size_t j = 1; j <= b.size(); ++j) {
-      const bool same = LowerAscii(a[i - 1]) == LowerAscii(b[j - 1]);
+      const bool same = Lower(a[i - 1]) == Lower(b[j - 1]);
       std::size_t best = d[i - 1][j - 1] + (same ? 0 : 1);
       if (d[i - 1][j] + 1 < best) best = d[i - 1][j] + 1;
       if (d[i][j - 1] + 1 < best) best = d[i][j - 1] + 1;
-      if (i > 1 && j > 1 && LowerAscii(a[i - 1]) == LowerAscii(b[j - 2]) &&
-          LowerAscii(a[i - 2]) == LowerAscii(b[j - 1]) && d[i - 2][j - 2] + 1 < best) {
+      if (i > 1 && j > 1 && Lower(a[i - 1]) == Lower(b[j - 2]) &&
+          Lower(a[i - 2]) == Lower(b[j - 1]) && d[i - 2][j - 2] + 1 < best) {
         best = d[i - 2][j - 2] + 1;
       }
       d[i][j] = best;
@@ -92,7 +87,7 @@ std::optional<Colour> SpellingSuggestion(std::string_view word) {
     // Two edits only in a longer word or name, and only after the right
     // first letter: "golden" is gold, "hello" is no yellow.
     const bool longer = name.size() >= 5 || word.size() >= 5;
-    const bool sameStart = LowerAscii(word[0]) == name[0];
+    const bool sameStart = Lower(word[0]) == name[0];
     const std::size_t allowed = longer && sameStart ? 2 : 1;
     if (distance == 0 || distance > allowed) continue;
     if (!best || distance < bestDistance) {

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <optional>
 
+#include "colour_code/ascii.h"
 #include "colour_code/code.h"
 #include "colour_code/colours.h"
 #include "colour_code/resistance.h"
@@ -256,7 +257,7 @@ int ShowMarking(const MarkingReadings& markings, bool details, Output& out) {
 // Whether `text` holds a decimal digit: then it was meant as a number.
 bool HasDigit(std::string_view text) {
   for (const char c : text) {
-    if (c >= '0' && c <= '9') return true;
+    if (colour_code::ascii::IsDigit(c)) return true;
   }
   return false;
 }

@@ -3,6 +3,7 @@
 #include <optional>
 #include <span>
 
+#include "colour_code/ascii.h"
 #include "colour_code/resistance.h"
 #include "colour_code/smd.h"
 #include "colour_code/wording.h"
@@ -32,15 +33,11 @@ std::span<const std::size_t> SlotsOf(std::size_t bands) {
   }
 }
 
-std::string_view Trimmed(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  return text;
-}
+using colour_code::ascii::Trimmed;
 
 bool AllDigits(std::string_view text) {
   for (char c : text) {
-    if (c < '0' || c > '9') return false;
+    if (!colour_code::ascii::IsDigit(c)) return false;
   }
   return true;
 }
