@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "dialog_test.h"
 #include "expected_windows.h"
 #include "window_driver.h"
 
@@ -91,34 +92,9 @@ bool IsCheckedAtOpening(int identifier) {
 }
 
 // One started program with its dialog found.
-class ProgramWindow : public ::testing::Test {
+class ProgramWindow : public DialogTest {
  protected:
-  void SetUp() override {
-    program_.emplace(programPath);
-    ASSERT_TRUE(program_->started()) << "cannot start " << programPath;
-    dialog_ = program_->WaitForDialog(expected->caption);
-    ASSERT_NE(dialog_, nullptr) << "no visible dialog \"" << expected->caption << "\"";
-    ASSERT_TRUE(Activate()) << "the dialog cannot be made the active window";
-  }
-
-  // A program still running at the end is closed as a user would close it.
-  void TearDown() override {
-    if (dialog_ != nullptr && IsWindow(dialog_)) {
-      PostMessageA(Control(IDCANCEL), BM_CLICK, 0, 0);
-      program_->WaitForExitCode();
-    }
-  }
-
-  // Makes the dialog the active window again, as a window manager does when
-  // the window above it (the result box) closes; the virtual display of the
-  // tests has no window manager.
-  bool Activate() {
-    if (GetForegroundWindow() == dialog_) return true;
-    SetForegroundWindow(dialog_);
-    return WaitFor([&] { return GetForegroundWindow() == dialog_; });
-  }
-
-  HWND Control(int identifier) const { return GetDlgItem(dialog_, identifier); }
+  void SetUp() override { Open(programPath, expected->caption); }
 
   // Waits until the result box is up with its text, checks the dialog is
   // disabled meanwhile, closes the box and waits until the dialog is usable
@@ -179,9 +155,6 @@ class ProgramWindow : public ::testing::Test {
   void ExpectExitCodeZero() {
     EXPECT_EQ(program_->WaitForExitCode(), 0) << "the program did not end with exit code 0";
   }
-
-  std::optional<RunningProgram> program_;
-  HWND dialog_ = nullptr;
 };
 
 TEST_F(ProgramWindow, CaptionAndPlaceInDialogUnits) {

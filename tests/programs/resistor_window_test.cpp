@@ -22,6 +22,7 @@
 #include "colour_code/code.h"
 #include "colour_code/colours.h"
 #include "colour_code/wording.h"
+#include "dialog_test.h"
 #include "window_driver.h"
 
 namespace {
@@ -126,30 +127,10 @@ void EmptyTheClipboard() {
   }
 }
 
-class ResistorWindow : public ::testing::Test {
+class ResistorWindow : public DialogTest {
  protected:
-  void SetUp() override {
-    program_.emplace(programPath);
-    ASSERT_TRUE(program_->started()) << "cannot start " << programPath;
-    dialog_ = program_->WaitForDialog("Resistor colour code");
-    ASSERT_NE(dialog_, nullptr) << "no visible dialog \"Resistor colour code\"";
-    ASSERT_TRUE(Activate());
-  }
+  void SetUp() override { Open(programPath, "Resistor colour code"); }
 
-  void TearDown() override {
-    if (dialog_ != nullptr && IsWindow(dialog_)) {
-      PostMessageA(Control(IDCANCEL), BM_CLICK, 0, 0);
-      program_->WaitForExitCode();
-    }
-  }
-
-  bool Activate() {
-    if (GetForegroundWindow() == dialog_) return true;
-    SetForegroundWindow(dialog_);
-    return WaitFor([&] { return GetForegroundWindow() == dialog_; });
-  }
-
-  HWND Control(int identifier) const { return GetDlgItem(dialog_, identifier); }
   void Click(int identifier) { SendMessageA(Control(identifier), BM_CLICK, 0, 0); }
   bool Checked(int identifier) const {
     return SendMessageA(Control(identifier), BM_GETCHECK, 0, 0) == BST_CHECKED;
@@ -200,9 +181,6 @@ class ResistorWindow : public ::testing::Test {
     EXPECT_TRUE(WaitFor([&] { return FocusedControl(dialog_) == Control(identifier); }))
         << "focus is on " << GetDlgCtrlID(FocusedControl(dialog_)) << ", not on " << identifier;
   }
-
-  std::optional<RunningProgram> program_;
-  HWND dialog_ = nullptr;
 };
 
 // ---- what the window holds ------------------------------------------------------
